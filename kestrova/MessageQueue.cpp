@@ -1,0 +1,36 @@
+#include "kestrova/MessageQueue.h"
+
+#include "kestrova/platform/Platform.h"
+
+#include <deque>
+
+namespace {
+std::deque<MSG_> queue;
+}
+
+void POSTGLMESSAGE(HWND window, std::uint32_t message, std::int32_t wParam, std::int32_t lParam) {
+    MSG_ msg;
+    msg.hwnd = window;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    msg.time = platform::tickCount();
+    msg.pt = POINT_{LOWORD(lParam), HIWORD(lParam)};
+    queue.push_back(msg);
+}
+
+bool PEEKGLMESSAGE(MSG_& msg) {
+    if (queue.empty()) return false;
+    msg = queue.front();
+    return true;
+}
+
+bool GETGLMESSAGE(MSG_& msg) {
+    if (!PEEKGLMESSAGE(msg)) return false;
+    queue.pop_front();
+    return true;
+}
+
+std::size_t GLMESSAGECOUNT() { return queue.size(); }
+
+void CLEARGLMESSAGES() { queue.clear(); }

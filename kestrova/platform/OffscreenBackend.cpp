@@ -1,0 +1,110 @@
+#include "kestrova/platform/OffscreenBackend.h"
+
+#include "kestrova/platform/Platform.h"
+
+#include <GL/osmesa.h>
+#include <stb_image_write.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace platform {
+namespace {
+
+OSMesaContext context = nullptr;
+std::vector<std::uint8_t> colourBuffer;
+int bufferWidth = 0;
+int bufferHeight = 0;
+bool windowOpen = false;
+int messageBoxes = 0;
+int posX = 0, posY = 0, posW = 0, posH = 0;
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
+
+}  // namespace
+
+bool createOffscreenContext(int width, int height) {
+    if (context && width == bufferWidth && height == bufferHeight) return OSMesaMakeCurrent(context, colourBuffer.data(), GL_UNSIGNED_BYTE, width, height);
+    if (!context) {
+        context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 8, 0, nullptr);
+        if (!context) return false;
+    }
+    bufferWidth = width;
+    bufferHeight = height;
+    colourBuffer.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    if (!OSMesaMakeCurrent(context, colourBuffer.data(), GL_UNSIGNED_BYTE, width, height)) return false;
+    // Rows bottom-up like a window's back buffer.
+    OSMesaPixelStore(OSMESA_Y_UP, 1);
+    return true;
+}
+
+std::vector<std::uint8_t> readFrontPixels(int& width, int& height) {
+    width = bufferWidth;
+    height = bufferHeight;
+    std::vector<std::uint8_t> rows(colourBuffer.size());
+    if (!context) return rows;
+    glFinish();
+    const std::size_t stride = static_cast<std::size_t>(width) * 4;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(colourBuffer.data() + stride * (height - 1 - y), stride, rows.data() + stride * y);
+    return rows;
+}
+
+bool writeFramePng(const char* path) {
+    int w = 0, h = 0;
+    const auto rows = readFrontPixels(w, h);
+    return w > 0 && stbi_write_png(path, w, h, 4, rows.data(), w * 4) != 0;
+}
+
+int messageBoxCount() { return messageBoxes; }
+
+void lastWindowPosition(int& x, int& y, int& width, int& height) {
+    x = posX;
+    y = posY;
+    width = posW;
+    height = posH;
+}
+
+bool registerWindowClass(int, const char*, int, const char*) { return true; }
+
+bool createWindow(const char*, int width, int height, bool) {
+    bufferWidth = width;
+    bufferHeight = height;
+    windowOpen = true;
+    return true;
+}
+
+bool createGLContext(int) { return createOffscreenContext(bufferWidth, bufferHeight); }
+
+void releaseGLContext() {}  // the context outlives the window so tests can read the last frame
+
+void destroyWindow() { windowOpen = false; }
+bool windowExists() { return windowOpen; }
+void swapBuffers() { glFlush(); }
+
+void setWindowPosition(int x, int y, int width, int height) {
+    posX = x;
+    posY = y;
+    posW = width;
+    posH = height;
+}
+
+int screenWidth() { return kScreenWidth; }
+int screenHeight() { return kScreenHeight; }
+void pumpNativeEvents() {}
+void captureMouse() {}
+void releaseMouseCapture() {}
+
+void showMessageBox(const char* text, const char* caption, MessageBoxIcon, bool) {
+    ++messageBoxes;
+    std::fprintf(stderr, "[%s] %s\n", caption, text);
+}
+
+std::uint32_t tickCount() {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace platform

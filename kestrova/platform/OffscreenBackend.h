@@ -1,0 +1,18 @@
+#pragma once
+// Extras of the offscreen backend for tests and the scene runner.
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// Makes an OSMesa context of the given size current (idempotent).
+bool createOffscreenContext(int width, int height);
+// The colour buffer as rows of RGBA bytes, top row first.
+std::vector<std::uint8_t> readFrontPixels(int& width, int& height);
+// Message boxes are printed on standard error instead of waiting; tests read them here.
+bool writeFramePng(const char* path);
+int messageBoxCount();
+// The last SetWindowPos request, for tests.
+void lastWindowPosition(int& x, int& y, int& width, int& height);
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// What the toolkit needs of a window system. Exactly one backend is linked into
+// an executable: WindowBackend (SDL2) for the program, OffscreenBackend (OSMesa)
+// for the tests and the scene runner.
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+enum class MessageBoxIcon { None, Information, Error };
+
+// The window class: remembers cursor and icon kinds for the window to come.
+bool registerWindowClass(int cursorKind, const char* cursorFile, int iconKind, const char* iconFile);
+// Creates the one window (client area width x height) and returns false on failure.
+bool createWindow(const char* title, int width, int height, bool fullscreen);
+bool createGLContext(int bits);
+void releaseGLContext();
+void destroyWindow();
+bool windowExists();
+void swapBuffers();
+void setWindowPosition(int x, int y, int width, int height);
+int screenWidth();
+int screenHeight();
+// Moves pending native events into the toolkit's message queue.
+void pumpNativeEvents();
+void captureMouse();
+void releaseMouseCapture();
+// Modal box; `owned` keeps it above the program window.
+void showMessageBox(const char* text, const char* caption, MessageBoxIcon icon, bool owned);
+// Milliseconds of a monotonic clock.
+std::uint32_t tickCount();
+
+}  // namespace platform
