@@ -120,7 +120,7 @@ void SHOWINFOBOX(const char* text, const char* caption) {
 }
 
 std::int32_t DEFWINDOWPROC(HWND window, std::uint32_t amessage, std::int32_t, std::int32_t) {
-    if (amessage == WM_CLOSE && platform::windowExists()) {
+    if (amessage == WM_CLOSE) {
         platform::destroyWindow();
         GLWNDPROC(window, WM_DESTROY, 0, 0);
     }

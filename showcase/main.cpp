@@ -1,1 +1,11 @@
-int main() { return 0; }
+#include "kestrova/OGLWindow.h"
+#include "showcase/Startup.h"
+
+int main() {
+    SHOWCASESTARTUP();
+    do {
+        SHOWCASEPASS();
+    } while (ACTIVE);
+    SHOWCASESHUTDOWN();
+    return 0;
+}

@@ -17,7 +17,6 @@ OSMesaContext context = nullptr;
 std::vector<std::uint8_t> colourBuffer;
 int bufferWidth = 0;
 int bufferHeight = 0;
-bool windowOpen = false;
 int messageBoxes = 0;
 int posX = 0, posY = 0, posW = 0, posH = 0;
 constexpr int kScreenWidth = 1920;
@@ -72,7 +71,6 @@ bool registerWindowClass(int, const char*, int, const char*) { return true; }
 bool createWindow(const char*, int width, int height, bool) {
     bufferWidth = width;
     bufferHeight = height;
-    windowOpen = true;
     return true;
 }
 
@@ -80,8 +78,7 @@ bool createGLContext(int) { return createOffscreenContext(bufferWidth, bufferHei
 
 void releaseGLContext() {}  // the context outlives the window so tests can read the last frame
 
-void destroyWindow() { windowOpen = false; }
-bool windowExists() { return windowOpen; }
+void destroyWindow() {}
 void swapBuffers() { glFlush(); }
 
 void setWindowPosition(int x, int y, int width, int height) {

@@ -16,7 +16,6 @@ bool createWindow(const char* title, int width, int height, bool fullscreen);
 bool createGLContext(int bits);
 void releaseGLContext();
 void destroyWindow();
-bool windowExists();
 void swapBuffers();
 void setWindowPosition(int x, int y, int width, int height);
 int screenWidth();

@@ -217,8 +217,6 @@ void destroyWindow() {
     window = nullptr;
 }
 
-bool windowExists() { return window != nullptr; }
-
 void swapBuffers() {
     if (!window) return;
     drawMenuBar();

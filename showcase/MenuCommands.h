@@ -1,0 +1,14 @@
+#pragma once
+// The menu bar and the handler of its commands.
+#include "kestrova/WinTypes.h"
+
+#include <cstdint>
+
+constexpr std::int32_t CMD_EXIT = 100;
+constexpr std::int32_t CMD_INFODEMO = 900;
+constexpr std::int32_t CMD_INFORMATION = 901;
+constexpr std::int32_t CMD_VEHICLE = 808;
+
+void OPENGL_CREATEMENU();
+void OPENGL_CREATEMENU2();
+std::int32_t OPENGL_ADDCOMMAND(HWND window, std::uint32_t amessage, std::int32_t wparam, std::int32_t lparam);

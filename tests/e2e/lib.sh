@@ -1,0 +1,63 @@
+# Helpers for end-to-end tests of the real program under Xvfb.
+# Usage: source lib.sh; start_xvfb; ... ; the trap stops everything.
+
+start_xvfb() {
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "cannot start Xvfb" >&2
+  return 1
+}
+
+stop_all() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# Prints the id of the first top-level window whose name is exactly $1, waiting up to $2 seconds.
+# SDL sets UTF-8 names that `xdotool search --name` misses; xwininfo lists them.
+wait_window() {
+  local name="$1" timeout="${2:-20}" id
+  for _ in $(seq $((timeout * 10))); do
+    id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$name\"" | head -n1 | awk '{print $1}')
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Presses Return in the message box titled $1 (SDL's boxes take Return as OK).
+answer_box() {
+  local id
+  id=$(wait_window "$1" 20) || { echo "no box titled '$1'" >&2; return 1; }
+  sleep 0.3
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool key --window "$id" Return
+  sleep 0.2
+  # Some boxes ignore synthetic keys; a click on the OK button then closes them.
+  if xwininfo -id "$id" >/dev/null 2>&1; then
+    xdotool key Return || true
+  fi
+}
+
+# Waits up to $2 seconds for process $1 to end and prints its exit code.
+wait_exit() {
+  local pid="$1" timeout="${2:-20}"
+  for _ in $(seq $((timeout * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"; echo $?; return 0
+    fi
+    sleep 0.1
+  done
+  echo "timeout"
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }

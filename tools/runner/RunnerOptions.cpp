@@ -1,0 +1,92 @@
+#include "RunnerOptions.h"
+
+#include "kestrova/WinTypes.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace {
+
+bool parseInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+// "FIRST-LAST" (frames counted from 1) or a single frame.
+bool parseRange(const std::string& text, FrameRange& range) {
+    const auto dash = text.find('-');
+    if (dash == std::string::npos) {
+        if (!parseInt(text, range.first)) return false;
+        range.last = range.first;
+        return true;
+    }
+    return parseInt(text.substr(0, dash), range.first) && parseInt(text.substr(dash + 1), range.last) &&
+           range.first <= range.last;
+}
+
+bool splitAt(const std::string& text, std::string& what, FrameRange& range) {
+    const auto at = text.rfind('@');
+    if (at == std::string::npos) return false;
+    what = text.substr(0, at);
+    return parseRange(text.substr(at + 1), range);
+}
+
+}  // namespace
+
+int virtualKeyFromName(const std::string& name) {
+    if (name.size() == 1) {
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+        return 0;
+    }
+    if (name == "UP") return VK_UP;
+    if (name == "DOWN") return VK_DOWN;
+    if (name == "LEFT") return VK_LEFT;
+    if (name == "RIGHT") return VK_RIGHT;
+    if (name == "SPACE") return VK_SPACE;
+    if (name == "RSHIFT") return VK_RSHIFT;
+    if (name == "ESCAPE") return VK_ESCAPE;
+    return 0;
+}
+
+std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& args, std::string& error) {
+    RunnerOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& flag = args[i];
+        if (i + 1 >= args.size()) {
+            error = "missing value after " + flag;
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (flag == "--scene") {
+            if (!parseInt(value, options.scene)) return error = "bad scene: " + value, std::nullopt;
+        } else if (flag == "--frames") {
+            if (!parseInt(value, options.frames) || options.frames < 1)
+                return error = "bad frame count: " + value, std::nullopt;
+        } else if (flag == "--hold") {
+            KeyHold hold;
+            std::string key;
+            if (!splitAt(value, key, hold.frames) || (hold.virtualKey = virtualKeyFromName(key)) == 0)
+                return error = "bad hold (KEY@FIRST-LAST): " + value, std::nullopt;
+            options.holds.push_back(hold);
+        } else if (flag == "--press-left") {
+            LeftPress press;
+            std::string where;
+            const auto comma = value.find(',');
+            if (!splitAt(value, where, press.frames) || comma == std::string::npos ||
+                !parseInt(where.substr(0, where.find(',')), press.x) ||
+                !parseInt(where.substr(where.find(',') + 1), press.y))
+                return error = "bad press (X,Y@FIRST-LAST): " + value, std::nullopt;
+            options.presses.push_back(press);
+        } else if (flag == "--png") {
+            options.png = value;
+        } else if (flag == "--json") {
+            options.json = value;
+        } else {
+            error = "unknown option " + flag;
+            return std::nullopt;
+        }
+    }
+    return options;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Command line of the scene runner:
+//   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
+//                [--press-left X,Y@FIRST-LAST]... [--png FILE] [--json FILE]
+#include <optional>
+#include <string>
+#include <vector>
+
+struct FrameRange {
+    int first = 0;
+    int last = 0;
+    bool contains(int frame) const { return frame >= first && frame <= last; }
+};
+
+struct KeyHold {
+    int virtualKey = 0;
+    FrameRange frames;
+};
+
+struct LeftPress {
+    int x = 0, y = 0;
+    FrameRange frames;
+};
+
+struct RunnerOptions {
+    int scene = 0;  // 0: stay on the start screen
+    int frames = 60;
+    std::vector<KeyHold> holds;
+    std::vector<LeftPress> presses;
+    std::string png;
+    std::string json;
+};
+
+// A key name: a letter, a digit, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
+int virtualKeyFromName(const std::string& name);
+// Parses the arguments; on error returns nothing and fills `error`.
+std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& args, std::string& error);
