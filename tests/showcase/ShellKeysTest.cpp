@@ -1,5 +1,5 @@
 // The shell keys of the frame and their repeat-counter rule.
-#include "../support/OffscreenGL.h"
+#include "support/OffscreenGL.h"
 
 #include "kestrova/Input.h"
 #include "kestrova/OGLWindow.h"
