@@ -53,7 +53,9 @@ std::vector<std::uint8_t> readFrontPixels(int& width, int& height) {
 
 bool writeFramePng(const char* path) {
     int w = 0, h = 0;
-    const auto rows = readFrontPixels(w, h);
+    auto rows = readFrontPixels(w, h);
+    // A screenshot is opaque, as the window is.
+    for (std::size_t i = 3; i < rows.size(); i += 4) rows[i] = 255;
     return w > 0 && stbi_write_png(path, w, h, 4, rows.data(), w * 4) != 0;
 }
 

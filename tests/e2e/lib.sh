@@ -48,16 +48,16 @@ answer_box() {
   fi
 }
 
-# Waits up to $2 seconds for process $1 to end and prints its exit code.
+# Waits up to $2 seconds for process $1 (a child of this shell) to end; sets EXIT_CODE.
 wait_exit() {
   local pid="$1" timeout="${2:-20}"
+  EXIT_CODE=timeout
   for _ in $(seq $((timeout * 10))); do
     if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"; echo $?; return 0
+      wait "$pid"; EXIT_CODE=$?; return 0
     fi
     sleep 0.1
   done
-  echo "timeout"
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

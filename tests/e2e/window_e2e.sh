@@ -10,7 +10,7 @@ mkdir -p "$out"
 start_xvfb || fail "Xvfb"
 
 run_until() {  # $1 = how to end: escape | close
-  cd "$data" && "$showcase" & APP_PID=$!
+  (cd "$data" && exec "$showcase") & APP_PID=$!
   answer_box "Informazione" || fail "loading box"
   local win
   win=$(wait_window "Kestrova - Kestrova Phy demo" 20) || fail "main window"
@@ -24,10 +24,9 @@ run_until() {  # $1 = how to end: escape | close
   else
     "$close_request" "$win"
   fi
-  local code
-  code=$(wait_exit "$APP_PID" 20)
+  wait_exit "$APP_PID" 20
   APP_PID=""
-  [ "$code" = 0 ] || fail "ended by $1 with $code"
+  [ "$EXIT_CODE" = 0 ] || fail "ended by $1 with $EXIT_CODE"
   echo "ok: ended by $1 with exit code 0"
 }
 
