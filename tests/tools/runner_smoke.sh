@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The scene runner writes an 800 x 600 PNG of the last frame and a JSON report.
+# Usage: runner_smoke.sh KESTROVA_RUN OUT_DIR
+set -euo pipefail
+run="$1" out="$2"
+mkdir -p "$out"
+rm -f "$out/a.png" "$out/a.json"
+"$run" --frames 30 --png "$out/a.png" --json "$out/a.json" 2>/dev/null
+
+[ -s "$out/a.png" ] || { echo "no PNG"; exit 1; }
+# IHDR: width and height as big-endian 32-bit numbers at bytes 16..23.
+size=$(od -An -tu1 -j16 -N8 "$out/a.png" | awk '{print ($1*16777216+$2*65536+$3*256+$4) "x" ($5*16777216+$6*65536+$7*256+$8)}')
+[ "$size" = "800x600" ] || { echo "PNG is $size"; exit 1; }
+for key in '"scene": 0' '"frames": 30' '"startup_ms"' '"frame_ms"' '"median"' '"p95"' '"max"' '"physics_ms"' '"bodies"'; do
+  grep -q "$key" "$out/a.json" || { echo "JSON lacks $key"; cat "$out/a.json"; exit 1; }
+done
+echo "runner ok"
