@@ -47,10 +47,20 @@ TEST_F(SolidsPicture, EverySolidLitFromTheFront) {
         {0.9f, 0.9f, 0.3f, [] { SFERA(0, 0, 0, 1.4f, 20); }},
         {0.9f, 0.5f, 0.2f, [] { SFERA(0, 0, 0, 1.4f, 9); }},
         {0.6f, 0.3f, 0.9f, [] { TOROIDE(0, 0, 0, 0.45f, 1.1f, 16, 24); }},
-        {0.3f, 0.9f, 0.9f, [] { CILINDRO(0, 0, -1.2f, 2, 20, 1, 2.4f, 1); }},
-        {0.8f, 0.8f, 0.8f, [] { TUBO(0, 0, -1.2f, 20, 1, 2.4f); }},
+        // Solids of revolution stand upright: their z axis turned to y.
+        {0.3f, 0.9f, 0.9f,
+         [] {
+             glRotatef(-90, 1, 0, 0);
+             CILINDRO(0, 0, -1.2f, 2, 20, 1, 2.4f, 1);
+         }},
+        {0.8f, 0.8f, 0.8f,
+         [] {
+             glRotatef(-90, 1, 0, 0);
+             TUBO(0, 0, -1.2f, 20, 1, 2.4f);
+         }},
         {0.9f, 0.4f, 0.7f,
          [] {
+             glRotatef(-90, 1, 0, 0);
              CONO(0, 0, -1.2f, 20, 1.1f, 2.4f);
              glRotatef(180, 1, 0, 0);
              CONO(0, 0, 1.2f, 20, 1.1f, 0);
