@@ -38,20 +38,3 @@ TEST_F(Lights, PointLightMovesTheLightAndMarksIt) {
     glGetFloatv(GL_POINT_SIZE, &size);
     EXPECT_EQ(size, 4);
 }
-
-TEST_F(Lights, MaterialSetsFrontFacesOnly) {
-    SETGLNEWMAT(0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 0.05f, 0.15f, 0.25f, 40);
-    std::array<GLfloat, 4> value{};
-    glGetMaterialfv(GL_FRONT, GL_AMBIENT, value.data());
-    EXPECT_EQ(value, (std::array<GLfloat, 4>{0.1f, 0.2f, 0.3f, 1}));
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, value.data());
-    EXPECT_EQ(value, (std::array<GLfloat, 4>{0.4f, 0.5f, 0.6f, 1}));
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, value.data());
-    EXPECT_EQ(value, (std::array<GLfloat, 4>{0.7f, 0.8f, 0.9f, 1}));
-    glGetMaterialfv(GL_FRONT, GL_EMISSION, value.data());
-    EXPECT_EQ(value, (std::array<GLfloat, 4>{0.05f, 0.15f, 0.25f, 1}));
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, value.data());
-    EXPECT_EQ(value[0], 40);
-    glGetMaterialfv(GL_BACK, GL_DIFFUSE, value.data());
-    EXPECT_FLOAT_EQ(value[0], 0.8f);  // the default, untouched
-}

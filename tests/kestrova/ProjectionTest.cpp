@@ -128,19 +128,3 @@ TEST_F(Projection, LineModeOutlinesAndFillModeFills) {
     fillSquare(0, 0, 1, 1);
     EXPECT_EQ(pixelAt(400, 300)[0], 255);
 }
-
-TEST_F(Projection, CullingKeepsCounterClockwiseFaces) {
-    OPENGL_I2D(1, 0, 0, 0);
-    SETGLREFRACTIVE();
-    glColor3f(1, 1, 1);
-    glBegin(GL_TRIANGLES);
-    glVertex2f(-1.5f, -0.5f);  // counter-clockwise
-    glVertex2f(-0.5f, -0.5f);
-    glVertex2f(-1, 0.5f);
-    glVertex2f(0.5f, -0.5f);  // clockwise
-    glVertex2f(1, 0.5f);
-    glVertex2f(1.5f, -0.5f);
-    glEnd();
-    EXPECT_EQ(pixelAt(200, 310)[0], 255);
-    EXPECT_EQ(pixelAt(600, 310)[0], 0);
-}
