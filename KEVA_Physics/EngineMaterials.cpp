@@ -1,0 +1,96 @@
+// Material groups with elasticity and friction per pair, and which pairs of
+// bodies may touch at all.
+#include <BulletCollision/CollisionDispatch/btManifoldResult.h>
+
+#include <algorithm>
+
+#include "KEVA_Physics/EngineRecords.h"
+
+using engine::edit;
+
+namespace engine {
+namespace {
+
+const NewtonBody* bodyOf(const btCollisionObject* object) {
+    return static_cast<const NewtonBody*>(object->getUserPointer());
+}
+
+const PairMaterial& contactMaterial(const btCollisionObject* object0, const btCollisionObject* object1) {
+    static const PairMaterial standard;
+    const NewtonBody* body0 = bodyOf(object0);
+    const NewtonBody* body1 = bodyOf(object1);
+    if (!body0 || !body1) return standard;
+    return body0->world->materials.pair(body0->materialGroup, body1->materialGroup);
+}
+
+// Bullet keeps one friction coefficient per contact: the kinetic one, so that
+// a body sliding down a slope keeps sliding as it would once moving.
+btScalar combinedFriction(const btCollisionObject* object0, const btCollisionObject* object1) {
+    return contactMaterial(object0, object1).kineticFriction;
+}
+
+btScalar combinedRestitution(const btCollisionObject* object0, const btCollisionObject* object1) {
+    return contactMaterial(object0, object1).elasticity;
+}
+
+}  // namespace
+
+void installContactMaterials() {
+    gCalculateCombinedFrictionCallback = &combinedFriction;
+    gCalculateCombinedRestitutionCallback = &combinedRestitution;
+}
+
+int MaterialTable::createGroup() {
+    const int groups = groups_ + 1;
+    std::vector<PairMaterial> pairs(static_cast<std::size_t>(groups * groups));
+    for (int i = 0; i < groups_; ++i) {
+        for (int j = 0; j < groups_; ++j) pairs[static_cast<std::size_t>(i * groups + j)] = pair(i, j);
+    }
+    pairs_ = std::move(pairs);
+    groups_ = groups;
+    return groups_ - 1;
+}
+
+PairMaterial& MaterialTable::pair(int id0, int id1) {
+    return const_cast<PairMaterial&>(std::as_const(*this).pair(id0, id1));
+}
+
+const PairMaterial& MaterialTable::pair(int id0, int id1) const {
+    const int low = valid(id0) && valid(id1) ? std::min(id0, id1) : 0;
+    const int high = valid(id0) && valid(id1) ? std::max(id0, id1) : 0;
+    return pairs_[static_cast<std::size_t>(low * groups_ + high)];
+}
+
+bool PairFilter::needBroadphaseCollision(btBroadphaseProxy* proxy0, btBroadphaseProxy* proxy1) const {
+    if (!(proxy0->m_collisionFilterGroup & proxy1->m_collisionFilterMask) ||
+        !(proxy1->m_collisionFilterGroup & proxy0->m_collisionFilterMask)) {
+        return false;
+    }
+    const NewtonBody* body0 = bodyOf(static_cast<const btCollisionObject*>(proxy0->m_clientObject));
+    const NewtonBody* body1 = bodyOf(static_cast<const btCollisionObject*>(proxy1->m_clientObject));
+    return !(body0 && body1 && body0->bone && body1->bone && body0->bone->ragdoll == body1->bone->ragdoll);
+}
+
+}  // namespace engine
+
+int NewtonMaterialGetDefaultGroupID(const NewtonWorld*) {
+    return 0;
+}
+
+int NewtonMaterialCreateGroupID(const NewtonWorld* newtonWorld) {
+    NewtonWorld* world = edit(newtonWorld);
+    return world ? world->materials.createGroup() : 0;
+}
+
+void NewtonMaterialSetDefaultElasticity(const NewtonWorld* newtonWorld, int id0, int id1, dFloat elasticCoef) {
+    NewtonWorld* world = edit(newtonWorld);
+    if (!world || !world->materials.valid(id0) || !world->materials.valid(id1) || !std::isfinite(elasticCoef)) return;
+    world->materials.pair(id0, id1).elasticity = std::clamp<btScalar>(elasticCoef, 0, 1);
+}
+
+void NewtonMaterialSetDefaultFriction(const NewtonWorld* newtonWorld, int id0, int id1, dFloat,
+                                      dFloat kineticFriction) {
+    NewtonWorld* world = edit(newtonWorld);
+    if (!world || !world->materials.valid(id0) || !world->materials.valid(id1) || !std::isfinite(kineticFriction)) return;
+    world->materials.pair(id0, id1).kineticFriction = std::max<btScalar>(kineticFriction, 0);
+}

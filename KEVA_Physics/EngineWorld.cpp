@@ -1,0 +1,190 @@
+// Worlds: creation and destruction, solver switches, the world box and the update.
+#include <algorithm>
+#include <cmath>
+
+#include "KEVA_Physics/EngineRecords.h"
+
+using engine::edit;
+
+namespace {
+
+constexpr btScalar kShortestStep = btScalar(1.0 / 1000.0);
+constexpr btScalar kLongestStep = btScalar(1.0 / 60.0);
+constexpr btScalar kHighestFrameRate = 1000;
+
+btDefaultCollisionConstructionInfo poolSizes() {
+    // Many worlds exist at once (one per scene); Bullet grows past these pools when it must.
+    btDefaultCollisionConstructionInfo info;
+    info.m_defaultMaxPersistentManifoldPoolSize = 1024;
+    info.m_defaultMaxCollisionAlgorithmPoolSize = 1024;
+    return info;
+}
+
+void applySolverSettings(NewtonWorld& world) {
+    btContactSolverInfo& info = world.dynamics.getSolverInfo();
+    if (world.solverModel == 0) {
+        info.m_numIterations = 30;
+    } else if (world.solverModel == 1) {
+        info.m_numIterations = 10;
+    } else {
+        info.m_numIterations = std::clamp(world.solverModel, 2, 100);
+    }
+    int mode = SOLVER_USE_WARMSTARTING | SOLVER_USE_2_FRICTION_DIRECTIONS;
+    if (world.frictionModel == 0) mode |= SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
+    if (world.platform != 0) mode |= SOLVER_SIMD;
+    info.m_solverMode = mode;
+}
+
+bool changed(const btVector3& before, const btVector3& after) {
+    const btScalar scale = std::max(before.length(), after.length());
+    return (after - before).length() > btScalar(1e-4) * scale + btScalar(1e-6);
+}
+
+// Each dynamic body's callback once per update; a body at rest wakes when the
+// force or torque its callback applies is not what it was.
+void runForceCallbacks(NewtonWorld& world, btScalar step) {
+    for (std::size_t i = 0; i < world.bodies.size(); ++i) {
+        NewtonBody& body = *world.bodies[i];
+        if (!body.isDynamic() || body.outsideWorld || !body.forceCallback) continue;
+        const btVector3 force = body.force;
+        const btVector3 torque = body.torque;
+        body.force.setZero();
+        body.torque.setZero();
+        body.forceCallback(&body, step, 0);
+        if (changed(force, body.force) || changed(torque, body.torque)) engine::wake(body);
+    }
+}
+
+void applyForces(NewtonWorld& world) {
+    for (NewtonBody* body : world.bodies.all()) {
+        if (!body->isDynamic() || !body->rigid.isActive()) continue;
+        body->rigid.applyCentralForce(body->force);
+        body->rigid.applyTorque(body->torque);
+    }
+}
+
+int subStepCount(const NewtonWorld& world, btScalar step) {
+    if (!(world.minimumFrameRate > 0)) return 1;
+    return std::max(1, static_cast<int>(std::ceil(step * world.minimumFrameRate - btScalar(1e-4))));
+}
+
+void stopBodiesOutsideWorld(NewtonWorld& world) {
+    for (NewtonBody* body : world.bodies.all()) {
+        if (!body->isDynamic() || body->outsideWorld || !body->rigid.isActive()) continue;
+        if (engine::insideWorld(*body)) continue;
+        body->outsideWorld = true;
+        body->rigid.setLinearVelocity(btVector3(0, 0, 0));
+        body->rigid.setAngularVelocity(btVector3(0, 0, 0));
+        body->rigid.forceActivationState(DISABLE_SIMULATION);
+    }
+}
+
+}  // namespace
+
+NewtonWorld::NewtonWorld(NewtonAllocMemory allocate, NewtonFreeMemory release)
+    : memory{allocate, release},
+      configuration(poolSizes()),
+      dispatcher(&configuration),
+      dynamics(&dispatcher, &broadphase, &solver, &configuration) {
+    dynamics.setGravity(btVector3(0, 0, 0));  // gravity comes from the force callbacks
+    dynamics.setForceUpdateAllAabbs(false);
+    dynamics.getPairCache()->setOverlapFilterCallback(&pairFilter);
+    applySolverSettings(*this);
+}
+
+NewtonWorld::~NewtonWorld() {
+    while (ragdolls.size()) engine::destroyRagDoll(*ragdolls[0]);
+    while (joints.size()) engine::destroyJoint(*joints[0]);
+    while (bodies.size()) engine::destroyBody(*bodies[0]);
+    while (shapes.size()) engine::freeShape(*shapes[0]);
+}
+
+namespace engine {
+
+bool insideWorld(const NewtonBody& body) {
+    btVector3 low;
+    btVector3 high;
+    body.rigid.getAabb(low, high);
+    const NewtonWorld& world = *body.world;
+    return low.x() <= world.sizeMax.x() && high.x() >= world.sizeMin.x() && low.y() <= world.sizeMax.y() &&
+           high.y() >= world.sizeMin.y() && low.z() <= world.sizeMax.z() && high.z() >= world.sizeMin.z();
+}
+
+}  // namespace engine
+
+NewtonWorld* NewtonCreate(NewtonAllocMemory malloc, NewtonFreeMemory mfree) {
+    engine::installContactMaterials();
+    const engine::Memory memory = (malloc && mfree) ? engine::Memory{malloc, mfree} : engine::Memory{};
+    return memory.create<NewtonWorld>(memory.allocate, memory.release);
+}
+
+void NewtonDestroy(const NewtonWorld* newtonWorld) {
+    NewtonWorld* world = edit(newtonWorld);
+    if (!world || world->updating) return;
+    const engine::Memory memory = world->memory;
+    memory.destroy(world);
+}
+
+void NewtonSetSolverModel(const NewtonWorld* newtonWorld, int model) {
+    if (NewtonWorld* world = edit(newtonWorld)) {
+        world->solverModel = std::max(model, 0);
+        applySolverSettings(*world);
+    }
+}
+
+void NewtonSetFrictionModel(const NewtonWorld* newtonWorld, int model) {
+    if (NewtonWorld* world = edit(newtonWorld)) {
+        world->frictionModel = model;
+        applySolverSettings(*world);
+    }
+}
+
+void NewtonSetPlatformArchitecture(const NewtonWorld* newtonWorld, int mode) {
+    if (NewtonWorld* world = edit(newtonWorld)) {
+        world->platform = mode;
+        applySolverSettings(*world);
+    }
+}
+
+void NewtonSetMultiThreadSolverOnSingleIsland(const NewtonWorld*, int) {}
+
+void NewtonSetMinimumFrameRate(const NewtonWorld* newtonWorld, dFloat frameRate) {
+    if (NewtonWorld* world = edit(newtonWorld)) {
+        world->minimumFrameRate = std::isfinite(frameRate) ? std::clamp<btScalar>(frameRate, 0, kHighestFrameRate) : 0;
+    }
+}
+
+void NewtonSetWorldSize(const NewtonWorld* newtonWorld, const dFloat* minPoint, const dFloat* maxPoint) {
+    NewtonWorld* world = edit(newtonWorld);
+    const btVector3 a = engine::toVector(minPoint);
+    const btVector3 b = engine::toVector(maxPoint);
+    if (!world || !engine::finite(a) || !engine::finite(b)) return;
+    world->sizeMin = a;
+    world->sizeMin.setMin(b);
+    world->sizeMax = a;
+    world->sizeMax.setMax(b);
+}
+
+void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
+    NewtonWorld* world = edit(newtonWorld);
+    if (!world || world->updating) return;
+    const btScalar step = timestep >= kShortestStep ? std::min<btScalar>(timestep, kLongestStep) : kShortestStep;
+    world->updating = true;
+    runForceCallbacks(*world, step);
+    const int subSteps = subStepCount(*world, step);
+    const btScalar subStep = step / static_cast<btScalar>(subSteps);
+    for (int i = 0; i < subSteps; ++i) {
+        applyForces(*world);
+        world->dynamics.stepSimulation(subStep, 0, subStep);
+    }
+    stopBodiesOutsideWorld(*world);
+    world->updating = false;
+}
+
+int NewtonWorldGetBodyCount(const NewtonWorld* newtonWorld) {
+    return newtonWorld ? static_cast<int>(newtonWorld->bodies.size()) : 0;
+}
+
+int NewtonWorldGetConstraintCount(const NewtonWorld* newtonWorld) {
+    return newtonWorld ? static_cast<int>(newtonWorld->joints.size()) : 0;
+}
