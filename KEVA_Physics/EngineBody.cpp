@@ -56,6 +56,13 @@ void setMass(NewtonBody& body, btScalar mass, const btVector3& inertia) {
     engine::wake(body);
 }
 
+// Contacts with a static mesh go through the callback that smooths its inner edges.
+void useShapeFlags(NewtonBody& body) {
+    int flags = body.rigid.getCollisionFlags() & ~btCollisionObject::CF_CUSTOM_MATERIAL_CALLBACK;
+    if (body.collision->tree) flags |= btCollisionObject::CF_CUSTOM_MATERIAL_CALLBACK;
+    body.rigid.setCollisionFlags(flags);
+}
+
 void setVelocity(const NewtonBody* handle, const dFloat* value, void (btRigidBody::*set)(const btVector3&)) {
     NewtonBody* body = edit(handle);
     const btVector3 v = engine::toVector(value);
@@ -109,6 +116,7 @@ void refreshBodyShape(NewtonBody& body) {
     btDiscreteDynamicsWorld& dynamics = body.world->dynamics;
     dynamics.removeRigidBody(&body.rigid);
     body.rigid.setCollisionShape(shape);
+    useShapeFlags(body);
     dynamics.addRigidBody(&body.rigid);
     applyContinuousMode(body);
     wake(body);
@@ -139,6 +147,7 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* newtonWorld, const NewtonCollisi
     engine::retainShape(*shape);
     world->bodies.add(body);
     body->rigid.setWorldTransform(engine::toTransform(matrix));
+    useShapeFlags(*body);
     world->dynamics.addRigidBody(&body->rigid);
     return body;
 }
@@ -188,7 +197,8 @@ void NewtonBodyGetMassMatrix(const NewtonBody* body, dFloat* mass, dFloat* Ixx, 
 void NewtonBodySetCentreOfMass(const NewtonBody* body, const dFloat* com) {
     NewtonBody* record = edit(body);
     const btVector3 centre = engine::toVector(com);
-    if (!record || !engine::finite(centre)) return;
+    // A static mesh never moves: its centre of mass does not matter.
+    if (!record || !engine::finite(centre) || record->collision->tree) return;
     const btTransform placement = engine::bodyTransform(*record);
     record->centreOfMass = centre;
     engine::refreshBodyShape(*record);

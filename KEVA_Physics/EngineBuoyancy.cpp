@@ -8,6 +8,10 @@ using engine::edit;
 
 namespace {
 
+// The viscosities count per tenth of a second: water's 0.8 lets a floating body
+// settle within a few bobs.
+constexpr btScalar kDragRate = 10;
+
 struct Plane {
     btVector3 normal;  // unit, pointing out of the fluid
     btScalar offset;   // normal · p + offset = 0 on the surface
@@ -97,6 +101,7 @@ void NewtonBodyAddBuoyancyForce(const NewtonBody* body, dFloat fluidDensity, dFl
     const btVector3 arm = centre - rigid.getCenterOfMassPosition();
     const btMatrix3x3& basis = rigid.getWorldTransform().getBasis();
     const btVector3 spin = basis * (record->inertia * (rigid.getAngularVelocity() * basis));
-    record->force += lift - rigid.getLinearVelocity() * (fluidLinearViscosity * record->mass * fraction);
-    record->torque += arm.cross(lift) - spin * (fluidAngularViscosity * fraction);
+    const btScalar drag = kDragRate * fraction;
+    record->force += lift - rigid.getLinearVelocity() * (drag * fluidLinearViscosity * record->mass);
+    record->torque += arm.cross(lift) - spin * (drag * fluidAngularViscosity);
 }

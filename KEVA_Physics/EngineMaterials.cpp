@@ -1,5 +1,6 @@
-// Material groups with elasticity and friction per pair, and which pairs of
-// bodies may touch at all.
+// Material groups with elasticity and friction per pair, which pairs of bodies
+// may touch at all, and how contacts are made.
+#include <BulletCollision/CollisionDispatch/btInternalEdgeUtility.h>
 #include <BulletCollision/CollisionDispatch/btManifoldResult.h>
 
 #include <algorithm>
@@ -33,11 +34,21 @@ btScalar combinedRestitution(const btCollisionObject* object0, const btCollision
     return contactMaterial(object0, object1).elasticity;
 }
 
+// A body sliding over a static mesh would bump into the edges between its
+// triangles; their contacts are turned to the face normals.
+bool smoothMeshContact(btManifoldPoint& point, const btCollisionObjectWrapper* object0, int part0, int index0,
+                       const btCollisionObjectWrapper* object1, int part1, int index1) {
+    btAdjustInternalEdgeContacts(point, object1, object0, part1, index1);
+    btAdjustInternalEdgeContacts(point, object0, object1, part0, index0);
+    return true;
+}
+
 }  // namespace
 
-void installContactMaterials() {
+void installContactCallbacks() {
     gCalculateCombinedFrictionCallback = &combinedFriction;
     gCalculateCombinedRestitutionCallback = &combinedRestitution;
+    gContactAddedCallback = &smoothMeshContact;
 }
 
 int MaterialTable::createGroup() {

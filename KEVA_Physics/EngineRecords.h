@@ -1,6 +1,7 @@
 #pragma once
 // Inside the engine interface only, never included above it: the records behind
 // the opaque handles of NewtonImport.h, kept on Bullet.
+#include <BulletCollision/CollisionShapes/btTriangleInfoMap.h>
 #include <btBulletDynamicsCommon.h>
 
 #include <cmath>
@@ -75,6 +76,7 @@ struct TreeMesh {
     std::vector<int> attributes;
     std::vector<int> triangles;  // three indices into faces.corners each
     std::unique_ptr<btTriangleIndexVertexArray> indexed;
+    std::unique_ptr<btTriangleInfoMap> edges;  // which edges are inside the surface
     bool building = false;
     bool built = false;
 };
@@ -258,8 +260,9 @@ void wake(NewtonBody& body);
 bool insideWorld(const NewtonBody& body);
 // Hands Bullet the body's shape again after its collision or centre of mass changed.
 void refreshBodyShape(NewtonBody& body);
-// Bullet friction and restitution for new contacts come from the material table.
-void installContactMaterials();
+// New contacts take their friction and restitution from the material table,
+// and contacts with a static mesh ignore the edges inside its surface.
+void installContactCallbacks();
 
 // Lifetimes: shapes are counted; a body or joint goes at once.
 void retainShape(NewtonCollision& shape);

@@ -1,5 +1,6 @@
 // Static meshes ("tree collisions"): faces collected between begin and end,
 // then kept in a bounding-volume tree for collisions.
+#include <BulletCollision/CollisionDispatch/btInternalEdgeUtility.h>
 #include <BulletCollision/CollisionShapes/btEmptyShape.h>
 
 #include <algorithm>
@@ -14,6 +15,10 @@ engine::TreeMesh* buildingMesh(const NewtonCollision* treeCollision) {
     engine::TreeMesh* mesh = treeCollision ? edit(treeCollision)->tree.get() : nullptr;
     return mesh && mesh->building ? mesh : nullptr;
 }
+
+// A thin skin around the triangles gives convex bodies clean, flat contacts
+// (without it a box dropped on a mesh lands on one corner first).
+constexpr btScalar kMeshMargin = btScalar(0.01);
 
 bool hasArea(const btVector3& a, const btVector3& b, const btVector3& c) {
     return (b - a).cross(c - a).length2() > SIMD_EPSILON * SIMD_EPSILON;
@@ -71,7 +76,11 @@ void NewtonTreeCollisionEndBuild(const NewtonCollision* treeCollision, int optim
         static_cast<int>(mesh->faces.corners.size()), mesh->faces.corners[0].m_floats,
         static_cast<int>(sizeof(btVector3)));
     const std::unique_ptr<btCollisionShape> empty = std::move(shape.core);  // until no body holds it
-    shape.core = std::make_unique<btBvhTriangleMeshShape>(mesh->indexed.get(), optimize != 0);
+    auto triangles = std::make_unique<btBvhTriangleMeshShape>(mesh->indexed.get(), optimize != 0);
+    mesh->edges = std::make_unique<btTriangleInfoMap>();
+    triangles->setMargin(kMeshMargin);
+    btGenerateInternalEdgeInfo(triangles.get(), mesh->edges.get());
+    shape.core = std::move(triangles);
     for (NewtonBody* body : shape.world->bodies.all()) {
         if (body->collision == &shape) engine::refreshBodyShape(*body);
     }

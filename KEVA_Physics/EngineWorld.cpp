@@ -33,6 +33,7 @@ void applySolverSettings(NewtonWorld& world) {
     if (world.frictionModel == 0) mode |= SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
     if (world.platform != 0) mode |= SOLVER_SIMD;
     info.m_solverMode = mode;
+    info.m_erp = btScalar(0.5);  // joints pull drifting pieces back quickly, so chains do not stretch
 }
 
 bool changed(const btVector3& before, const btVector3& after) {
@@ -86,6 +87,9 @@ NewtonWorld::NewtonWorld(NewtonAllocMemory allocate, NewtonFreeMemory release)
       configuration(poolSizes()),
       dispatcher(&configuration),
       dynamics(&dispatcher, &broadphase, &solver, &configuration) {
+    // A new contact between curved or meshed shapes gets its full set of points at
+    // once, so that a body lands flat instead of tipping on its first point.
+    configuration.setConvexConvexMultipointIterations(3, 3);
     dynamics.setGravity(btVector3(0, 0, 0));  // gravity comes from the force callbacks
     dynamics.setForceUpdateAllAabbs(false);
     dynamics.getPairCache()->setOverlapFilterCallback(&pairFilter);
@@ -113,7 +117,7 @@ bool insideWorld(const NewtonBody& body) {
 }  // namespace engine
 
 NewtonWorld* NewtonCreate(NewtonAllocMemory malloc, NewtonFreeMemory mfree) {
-    engine::installContactMaterials();
+    engine::installContactCallbacks();
     const engine::Memory memory = (malloc && mfree) ? engine::Memory{malloc, mfree} : engine::Memory{};
     return memory.create<NewtonWorld>(memory.allocate, memory.release);
 }

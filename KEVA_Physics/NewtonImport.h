@@ -114,8 +114,10 @@ int NewtonBodyGetSleepState(const NewtonBody* body);
 // Changes the velocity of the body's point pointPosit (world space) by pointDeltaVeloc.
 void NewtonBodyAddImpulse(const NewtonBody* body, const dFloat* pointDeltaVeloc, const dFloat* pointPosit);
 // Adds the lift of the part of the body's shape under the plane that
-// buoyancyPlane gives (fluid of the given density under gravityVector) and a
-// drag proportional to the viscosities and to the submerged fraction.
+// buoyancyPlane gives (fluid of the given density under gravityVector), at the
+// centre of that part, and a drag: a body wholly under the surface loses
+// fluidLinearViscosity times its velocity and fluidAngularViscosity times its
+// spin per tenth of a second, a body partly under in proportion.
 void NewtonBodyAddBuoyancyForce(const NewtonBody* body, dFloat fluidDensity, dFloat fluidLinearViscosity,
                                 dFloat fluidAngularViscosity, const dFloat* gravityVector,
                                 NewtonGetBuoyancyPlane buoyancyPlane, void* context);
