@@ -1,6 +1,6 @@
 #include "showcase/GravitySelector.h"
 
-#include "KEVA_Physics/PhysicsGravity.h"
+#include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/Lights.h"
 #include "kestrova/Picking.h"
 #include "kestrova/Projection.h"
@@ -26,7 +26,7 @@ const char* const GRAVITYNAMES[17] = {
 
 namespace {
 
-const float kLevelAcceleration[17] = {
+const double kLevelAcceleration[17] = {
     PHY_NO_GRAVITY,   PHY_VERY_LITTLE_GRAVITY, PHY_LITTLE_GRAVITY, PHY_PLUTO_GRAVITY,  PHY_MOON_GRAVITY,
     PHY_MARS_GRAVITY, PHY_MERCURY_GRAVITY,     PHY_VENUS_GRAVITY,  PHY_EARTH_GRAVITY,  PHY_NEPTUNE_GRAVITY,
     PHY_SATURN_GRAVITY, PHY_URANUS_GRAVITY,    PHY_JUPITER_GRAVITY, PHY_SUN_GRAVITY,   PHY_BIG_GRAVITY,
@@ -74,8 +74,8 @@ void BUILDGRAVITYPICKLIST() {
 
 void SELECTGRAVITY(float gravity) {
     const int level = levelIndex(gravity);
-    if (level >= 0) NEWGRAVITY = kLevelAcceleration[level];
-    PHY_SETGRAVITYFORCE(GLVECTOR(0, NEWGRAVITY, 0));
+    if (level >= 0) NEWGRAVITY = static_cast<float>(kLevelAcceleration[level]);
+    PHY_SETGRAVITYFORCE(0, NEWGRAVITY, 0);
 }
 
 void VIEWTYPEGRAVITY(float x, float y, float gravity) {
