@@ -1,6 +1,8 @@
 #pragma once
 // Every scene is a pair: an initialiser that builds its world and bodies, and
 // a viewer that steps, draws and reads the scene's keys once per frame.
+#include "KEVA_Physics/NewtonImport.h"
+
 #include <cstdint>
 
 void INITFRICTION();
@@ -60,6 +62,7 @@ struct SceneEntry {
     void (*init)();        // nullptr: the scene is never rebuilt from the menu
     void (*view)();
     void (*menuCleanup)();  // hides the records of only-grown arrays before a rebuild from the menu
+    NewtonWorld* const* world;  // the scene's world variable; nullptr for the vehicle
 };
 
 // Every scene, in start-up order (the vehicle last: it has no initialiser).

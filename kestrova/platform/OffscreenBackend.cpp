@@ -19,6 +19,9 @@ int bufferWidth = 0;
 int bufferHeight = 0;
 int messageBoxes = 0;
 int posX = 0, posY = 0, posW = 0, posH = 0;
+std::uint32_t clockOffsetMs = 0;
+std::uint32_t lastSwapTick = 0;
+constexpr std::uint32_t kRefreshMs = 17;
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
 
@@ -81,7 +84,17 @@ bool createGLContext(int) { return createOffscreenContext(bufferWidth, bufferHei
 void releaseGLContext() {}  // the context outlives the window so tests can read the last frame
 
 void destroyWindow() {}
-void swapBuffers() { glFlush(); }
+// The offscreen display behaves like a 60 Hz one: every swap moves the clock on
+// to at least one refresh after the previous swap, so scenes that scale their
+// step by the time between frames run at the speed they would in the window,
+// however fast the frames are drawn here.
+void swapBuffers() {
+    glFlush();
+    const std::uint32_t now = tickCount();
+    const std::uint32_t due = lastSwapTick + kRefreshMs;
+    if (lastSwapTick != 0 && now < due) clockOffsetMs += due - now;
+    lastSwapTick = tickCount();
+}
 
 void setWindowPosition(int x, int y, int width, int height) {
     posX = x;
@@ -103,7 +116,8 @@ void showMessageBox(const char* text, const char* caption, MessageBoxIcon, bool)
 
 std::uint32_t tickCount() {
     using namespace std::chrono;
-    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    const auto sinceBoot = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<std::uint32_t>(sinceBoot) + clockOffsetMs;
 }
 
 }  // namespace platform

@@ -15,6 +15,7 @@
 #include <imgui_impl_opengl2.h>
 #include <imgui_impl_sdl.h>
 
+#include <chrono>
 #include <string>
 
 namespace platform {
@@ -264,6 +265,10 @@ void showMessageBox(const char* text, const char* caption, MessageBoxIcon kind, 
     SDL_ShowSimpleMessageBox(flags, caption, lines.c_str(), owned ? window : nullptr);
 }
 
-std::uint32_t tickCount() { return SDL_GetTicks(); }
+// Milliseconds since the machine started, like the system tick count.
+std::uint32_t tickCount() {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 }  // namespace platform

@@ -1,0 +1,68 @@
+#include "showcase/PickExplosion.h"
+
+#include "KEVA_Physics/PhyDebug.h"
+#include "KEVA_Physics/PhyExplosion.h"
+#include "KEVA_Physics/PhyGravity.h"
+#include "kestrova/Input.h"
+#include "kestrova/Picking.h"
+#include "kestrova/RenderState.h"
+#include "kestrova/Solids.h"
+#include "kestrova/Texture.h"
+#include "showcase/SceneFramework.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+TGLVector pickHit;  // where the pick ray met the body, for the release
+
+TGLVector pointOnRay(std::int32_t x, std::int32_t y, float fraction) {
+    const TGLVector a = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 0);
+    const TGLVector b = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 1);
+    return GLVECTOR(a.X + (b.X - a.X) * fraction, a.Y + (b.Y - a.Y) * fraction, a.Z + (b.Z - a.Z) * fraction);
+}
+
+void drawCharge(const TGLVector& centre) {
+    TEXTUREOFF();
+    glDisable(GL_LIGHTING);
+    SETGLLINE(1);
+    SFERA(centre.X, centre.Y, centre.Z, PICKEXPSTEP, 18);
+    SETGLFILL();
+    glEnable(GL_LIGHTING);
+    TEXTUREON();
+}
+
+void castPickRay(NewtonWorld* world, std::int32_t x, std::int32_t y) {
+    PICKEDBODY = nullptr;
+    PICKEDPARAM = 1.1f;
+    const TGLVector a = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 0);
+    const TGLVector b = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 1);
+    const dFloat from[3] = {a.X, a.Y, a.Z};
+    const dFloat to[3] = {b.X, b.Y, b.Z};
+    NewtonWorldRayCast(world, from, to, PHY_RAYCASTFILTER, nullptr, PHY_RAYCASTPREFILTER);
+}
+
+}  // namespace
+
+void PHY_MOUSEPICKEXPLOSION(NewtonWorld* world, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                            float strength, float radius) {
+    if (MOUSEPICKMODE && PICKEDBODY) {
+        pickHit = pointOnRay(x1, y1, PICKEDPARAM);
+        if (PICKEXPSTEP < 2 * strength) PICKEXPSTEP += 1;
+        drawCharge(pickHit);
+    }
+    MOUSEPICKMODE = false;
+    if (LEFTMOUSEDOWN2) {
+        castPickRay(world, x2, y2);
+        if (PICKEDBODY) {
+            MOUSEPICKMODE = true;
+            LEFTMOUSEDOWN = false;  // the button charges the explosion instead of turning the view
+        }
+    }
+    if (!LEFTMOUSEDOWN2 && PICKEDBODY) {
+        PHY_ADDEXPLOSION(world, PICKEDBODY, pickHit, PICKEXPSTEP, radius);
+        NewtonBodySetForceAndTorqueCallback(PICKEDBODY, PHY_GETGRAVITYFORCE);
+        PICKEDBODY = nullptr;
+        PICKEXPSTEP = 0;
+    }
+}

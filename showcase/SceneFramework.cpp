@@ -1,0 +1,49 @@
+#include "showcase/SceneFramework.h"
+
+#include "KEVA_Physics/PhyDebug.h"
+#include "kestrova/Lights.h"
+#include "kestrova/platform/Platform.h"
+#include "showcase/GravitySelector.h"
+#include "showcase/Shell.h"
+
+#include <cstdlib>
+
+std::int32_t SETFREQ = 0;
+std::int32_t SETSTART = 0;
+std::int32_t SETEND = 0;
+float PICKEXPSTEP = 0;
+
+namespace {
+std::int32_t ticks() { return static_cast<std::int32_t>(platform::tickCount()); }
+}  // namespace
+
+void STARTSCENEINIT(bool tickScaled) {
+    if (tickScaled) SETFREQ = ticks();
+    std::srand(platform::tickCount());
+}
+
+float TICKSCALEDSTEP(float a, float b) {
+    // A tick count of 0 would divide by zero; the engine clamps any step anyway.
+    if (SETFREQ == 0) return 0;
+    const std::int32_t elapsed = SETSTART - SETEND;
+    return static_cast<float>(elapsed) / static_cast<float>(SETFREQ) * a * b;
+}
+
+void STARTTICKFRAME() { SETSTART = ticks(); }
+void ENDTICKFRAME() { SETEND = ticks(); }
+
+void SCENEMATERIAL(int r, int g, int b) {
+    const float red = static_cast<float>(r) / 300.0f;
+    const float green = static_cast<float>(g) / 300.0f;
+    const float blue = static_cast<float>(b) / 300.0f;
+    SETGLNEWMAT(red, green, blue, 0.25f, 0.25f, 0.25f, red, green, blue, 0.1f, 0.1f, 0.1f, 50);
+}
+
+void STEPSCENE(NewtonWorld* world, float timestep) {
+    NewtonUpdate(world, timestep);
+    SELECTGRAVITY(SETGRAVITY);
+}
+
+void DEBUGSCENE(NewtonWorld* world) {
+    if (ENABLEDEBUG) PHY_DEBUGCOLLISION(world);
+}

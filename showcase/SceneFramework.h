@@ -1,0 +1,44 @@
+#pragma once
+// What every scene shares: the tick clock of the time-scaled scenes, the
+// material recipe, and the parts of the viewer skeleton.
+#include "KEVA_Physics/NewtonImport.h"
+
+#include <cstdint>
+
+// Tick counts (ms) shared by the scenes whose step follows the frame time:
+// SETFREQ is stored by their initialisers, SETSTART at the start and SETEND at
+// the end of their viewers.
+extern std::int32_t SETFREQ;
+extern std::int32_t SETSTART;
+extern std::int32_t SETEND;
+extern float PICKEXPSTEP;  // charge of the click explosion
+
+// Initialiser steps 1 and 2: store the tick count (time-scaled scenes only)
+// and seed the random generator from the clock.
+void STARTSCENEINIT(bool tickScaled);
+// The step of a time-scaled scene: (SETSTART - SETEND) / SETFREQ x a x b.
+float TICKSCALEDSTEP(float a, float b);
+// Marks the start of a time-scaled viewer's frame (SETSTART).
+void STARTTICKFRAME();
+// Marks its end (SETEND).
+void ENDTICKFRAME();
+
+// The scenes' material: ambient and specular the colour (an 8-bit triple / 300),
+// diffuse 0.25, emission 0.1, shininess 50.
+void SCENEMATERIAL(int r, int g, int b);
+
+// Steps the scene's world and applies the gravity level chosen in the selector.
+void STEPSCENE(NewtonWorld* world, float timestep);
+// Collision outlines when debug drawing is on.
+void DEBUGSCENE(NewtonWorld* world);
+
+// Draws every record of an array of bodies (hidden ones draw nothing).
+template <typename Bodies>
+void DRAWALL(const Bodies& bodies) {
+    for (const auto& body : bodies) body.DRAW();
+}
+// Hides every record (the array keeps its length).
+template <typename Bodies>
+void DELETEALL(Bodies& bodies) {
+    for (auto& body : bodies) body.DELETE();
+}
