@@ -2,7 +2,6 @@
 // here until its own source replaces them.
 #include "showcase/Scenes.h"
 
-void INITFRICTION() {}
 void INITJOINT() {}
 void INITHAIR() {}
 void INITIMPACT() {}
@@ -27,7 +26,6 @@ void INITPLAYER() {}
 void INITPLAYER2() {}
 void INITPLAYER3() {}
 
-void VIEWFRICTION() {}
 void VIEWJOINT() {}
 void VIEWHAIR() {}
 void VIEWIMPACT() {}
