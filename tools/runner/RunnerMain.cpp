@@ -7,6 +7,7 @@
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
+#include "showcase/Scenes.h"
 #include "showcase/Startup.h"
 #include "showcase/Shell.h"
 
@@ -74,6 +75,13 @@ std::string absolute(const std::string& path) {
     return path.empty() ? path : std::filesystem::absolute(path).string();
 }
 
+// Bodies in the selected scene's world (0 on the start screen and in the vehicle scene).
+int bodiesInSelectedScene() {
+    const SceneEntry* scene = FINDSCENE(SELECTDEMO);
+    if (!scene || !scene->world || !*scene->world) return 0;
+    return NewtonWorldGetBodyCount(*scene->world);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,7 +123,7 @@ int main(int argc, char** argv) {
             << startupMs << ",\n";
         writeSummary(out, "frame_ms", summarise(frameMs));
         writeSummary(out, "physics_ms", summarise(physicsMs));
-        out << "  \"bodies\": 0\n}\n";
+        out << "  \"bodies\": " << bodiesInSelectedScene() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }
     return 0;
