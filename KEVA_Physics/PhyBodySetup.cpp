@@ -1,0 +1,27 @@
+#include "KEVA_Physics/PhyBodySetup.h"
+
+#include "kestrova/Matrix.h"
+
+static_assert(sizeof(TGLVector) == 3 * sizeof(float), "the engine reads points as packed float triples");
+
+namespace phy {
+
+NewtonCollision* convexHullShape(NewtonWorld* world, std::span<const TGLVector> points) {
+    return NewtonCreateConvexHull(world, static_cast<int>(points.size()), reinterpret_cast<const float*>(points.data()),
+                                  sizeof(TGLVector), 0.01f, 0, nullptr);
+}
+
+NewtonBody* bodyFromShape(NewtonWorld* world, NewtonCollision* shape) {
+    const TGLBaseMatrix identity = MATRIXLOADIDENTITY();
+    NewtonBody* body = NewtonCreateBody(world, shape, identity.data());
+    NewtonReleaseCollision(world, shape);
+    return body;
+}
+
+void placeBody(NewtonBody* body, const TGLVector& pos, const TGLVector& rot, const TGLVector& inertia, float mass) {
+    PHY_SETBODYANGLE(body, rot);
+    PHY_SETBODYPROP(body, pos, inertia, mass);
+    PHY_SETBODYPROPCALLBACK(body);
+}
+
+}  // namespace phy
