@@ -39,8 +39,8 @@ answer_box() {
   local id
   id=$(wait_window "$1" 20) || { echo "no box titled '$1'" >&2; return 1; }
   sleep 0.3
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-  xdotool key --window "$id" Return
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
+  xdotool key --window "$id" Return 2>/dev/null
   sleep 0.2
   # Some boxes ignore synthetic keys; a click on the OK button then closes them.
   if xwininfo -id "$id" >/dev/null 2>&1; then

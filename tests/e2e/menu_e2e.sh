@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The real program under Xvfb, driven with the mouse: the start screen, a scene
+# chosen in the menu, its help box, the right gravity arrow, and "Esci".
+# Usage: menu_e2e.sh SHOWCASE DATA_DIR OUT_DIR
+set -uo pipefail
+showcase="$1" data="$2" out="$3"
+source "$(dirname "$0")/lib.sh"
+trap stop_all EXIT
+mkdir -p "$out"
+start_xvfb || fail "Xvfb"
+
+(cd "$data" && exec "$showcase") & APP_PID=$!
+answer_box "Informazione" || fail "loading box"
+WIN=$(wait_window "Kestrova - Kestrova Phy demo" 20) || fail "main window"
+sleep 1
+
+shot() { xwd -id "$WIN" -silent | convert xwd:- "$out/$1.png"; }
+# Width of what is drawn (not black) in a strip of the window: WxH+X+Y.
+drawn_width() {
+  convert "$out/$1.png" -crop "$2" +repage -fuzz 15% -trim -format '%w' info: 2>/dev/null
+}
+click() {  # window-relative x y
+  xdotool mousemove --window "$WIN" "$1" "$2"; sleep 0.15
+  xdotool click 1; sleep 0.3
+}
+
+shot start
+[ "$(drawn_width start 260x70+10+40)" -gt 150 ] || fail "no logo in the top-left corner"
+[ "$(drawn_width start 500x40+200+265)" -gt 300 ] || fail "no 'Selezionare un demo'"
+
+click 86 10           # "CorpiRigidi"
+shot menu-open
+click 60 33           # "Attrito", its first item
+sleep 1
+shot scene-200
+[ "$(drawn_width scene-200 500x40+200+265)" -lt 300 ] || fail "still on the start screen after choosing Attrito"
+click 86 10
+shot menu-checked     # the check mark stands next to "Attrito"
+click 700 400         # closes the menu; the menu keeps the click
+
+click 590 10          # "?"
+click 610 33          # "Info demo"
+answer_box "Informazioni demo" || fail "no help box"
+
+before=$(drawn_width scene-200 200x24+575+45)
+xdotool mousemove --window "$WIN" 563 57; sleep 0.2
+xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.5  # about 9 frames: one step
+shot gravity-up
+after=$(drawn_width gravity-up 200x24+575+45)
+[ "$after" -gt "$before" ] || fail "the level name did not change from TERRA (width $before -> $after)"
+
+click 22 10           # "File"
+click 40 33           # "Esci"
+wait_exit "$APP_PID" 20
+APP_PID=""
+[ "$EXIT_CODE" = 0 ] || fail "Esci ended with $EXIT_CODE"
+echo "ok: menu, help box, gravity arrow and Esci"
