@@ -18,6 +18,8 @@
 #include <fstream>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -46,7 +48,7 @@ void writeSummary(std::ofstream& out, const char* name, const Summary& s) {
         << "},\n";
 }
 
-// Keys and the left button reach the window procedure directly, frame-exact.
+// Keys, mouse moves and the left button reach the window procedure directly, frame-exact.
 void applyInput(const RunnerOptions& options, int frame) {
     std::vector<int> keys;
     for (const KeyHold& hold : options.holds) keys.push_back(hold.virtualKey);
@@ -61,6 +63,8 @@ void applyInput(const RunnerOptions& options, int frame) {
         if (held && !wasHeld) GLWNDPROC(HWINDOW, WM_KEYDOWN, key, 0);
         if (!held && wasHeld) GLWNDPROC(HWINDOW, WM_KEYUP, key, 0);
     }
+    for (const MouseMove& move : options.moves)
+        if (frame == move.frame) GLWNDPROC(HWINDOW, WM_MOUSEMOVE, 0, MAKELPARAM(move.x, move.y));
     for (const LeftPress& press : options.presses) {
         const std::int32_t where = MAKELPARAM(press.x, press.y);
         if (frame == press.frames.first) {
@@ -80,6 +84,12 @@ int bodiesInSelectedScene() {
     const SceneEntry* scene = FINDSCENE(SELECTDEMO);
     if (!scene || !scene->world || !*scene->world) return 0;
     return NewtonWorldGetBodyCount(*scene->world);
+}
+
+long peakMemoryKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 }  // namespace
@@ -123,7 +133,8 @@ int main(int argc, char** argv) {
             << startupMs << ",\n";
         writeSummary(out, "frame_ms", summarise(frameMs));
         writeSummary(out, "physics_ms", summarise(physicsMs));
-        out << "  \"bodies\": " << bodiesInSelectedScene() << "\n}\n";
+        out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
+        out << "  \"peak_memory_kb\": " << peakMemoryKilobytes() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }
     return 0;
