@@ -74,13 +74,15 @@ void enterBlock(const Slot& slot) {
 void truncatedConeBand(float rIn, float rOut, float h, std::int32_t quality) {
     if (quality <= 0) return;  // a slot that was never built
     // Eight steps per segment: step 8i is the segment's angle a, step 8i + 1
-    // is a plus an eighth of a segment, where the upper normals lean.
-    const std::vector<CosSin>& circle = unitCircle(8 * quality);
+    // is a plus an eighth of a segment, where the upper normals lean; the
+    // closing i = quality leans like i = 0.
+    const std::int32_t steps = 8 * quality;
+    const std::vector<CosSin>& circle = unitCircle(steps);
     const float z0 = -h / 2;
     glBegin(GL_QUAD_STRIP);
     for (std::int32_t i = 0; i <= quality; ++i) {
         const CosSin& at = circle[8 * i];
-        const CosSin& lean = circle[8 * i + 1];
+        const CosSin& lean = circle[(8 * i + 1) % steps];
         const double s = (h + 2 * std::numbers::pi * i / quality) * rIn;
         glNormal3d(rIn * lean.c, rIn * lean.s, 0);
         glTexCoord2d(s, h);
