@@ -141,3 +141,19 @@ TEST_F(Compounds, AQuadMeshTakesWholeQuadsOnlyAndCarriesBodies) {
     simulate(world, 2);
     EXPECT_NEAR(positionOf(crate.NEWBODY).y, 2.4f, 0.05f);
 }
+
+TEST_F(Compounds, EmptyPartListsPointListsAndMeshesNeitherCrashNorGiveNaN) {
+    PHY_COMPOUND nothing;
+    nothing.SETCOMPOUND(world, {}, GLVECTOR(0, 3, 0), GLVECTOR(0, 0, 0), 5, 1);
+    PHY_CONVEXHULL noPoints;
+    noPoints.SETCONVEXHULL(world, {}, 7, GLVECTOR(3, 3, 0), GLVECTOR(0, 0, 0), 1);
+    PHY_CONVEXHULL negativeCount;
+    negativeCount.SETCONVEXHULL(world, negativeCount.BODYPOINT, -5, GLVECTOR(-3, 3, 0), GLVECTOR(0, 0, 0), 1);
+    negativeCount.SETORIGIN(GLVECTOR(1, 1, 1), 2501);
+    negativeCount.SETORIGIN(GLVECTOR(1, 1, 1), -1);
+    NewtonCollision* noQuads = PHY_CREATEFACEQUAD(world, std::vector<TGLVector>(3), 0);
+    NewtonReleaseCollision(world, noQuads);
+    simulate(world, 1);
+    for (const NewtonBody* body : {nothing.NEWBODY, noPoints.NEWBODY, negativeCount.NEWBODY})
+        EXPECT_TRUE(finite(positionOf(body)));
+}
