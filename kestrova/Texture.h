@@ -1,0 +1,22 @@
+#pragma once
+// TGA files loaded into OpenGL textures, kept in a table of 201 ids (0..200).
+#include "kestrova/TgaReader.h"
+
+#include <cstdint>
+
+constexpr int TEXTURE_IDS = 201;
+
+extern TGATEXTURE TEXTURETGA2[TEXTURE_IDS];
+// Filters of every loaded texture (GL_LINEAR).
+extern std::int32_t GL_MIN_FILTER;
+extern std::int32_t GL_MAG_FILTER;
+
+// Loads the file into texture id NUM; a missing file is skipped without a word,
+// a bad one is reported in a message box. The id keeps its texture unless the load succeeds.
+void TEXTURELOADTGAID(const char* TGAFILE, std::int32_t NUM);
+// Binds the texture of id NUM (name 0 for an id outside the table).
+void TEXTURETGASELECTID(std::int32_t NUM);
+void TEXTUREON();
+void TEXTUREOFF();
+// Reads the file into TEXTURE; every failure is shown in a message box and gives false.
+bool LOADTGA(TGATEXTURE& TEXTURE, const char* FILENAME);

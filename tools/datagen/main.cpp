@@ -1,0 +1,58 @@
+// kestrova-datagen OUTDIR: writes the data files the program reads from its
+// working directory (icon, logo, gravity arrows) into OUTDIR.
+#include "IcoWriter.h"
+#include "Pictures.h"
+#include "TgaWriter.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+struct DataFile {
+    const char* name;
+    std::function<bool(const std::filesystem::path&)> write;
+};
+
+bool writeIcon(const std::filesystem::path& path) {
+    // SDL_image loads the first entry (all have the same colour depth) and reads
+    // bitmaps only, so the 48-pixel bitmap leads and the PNG comes last.
+    std::vector<Image> sizes;
+    for (const int size : {48, 32, 16, 256}) sizes.push_back(iconPicture(size));
+    return writeIco(path, sizes);
+}
+
+const DataFile DATA_FILES[] = {
+    {"KevaPhy.ico", writeIcon},
+    {"logoKestrova.tga",
+     [](const auto& path) { return writeTga(path, logoPicture(FONT_FILE), TgaCompression::RunLength); }},
+    {"Arrow01.tga", [](const auto& path) { return writeTga(path, arrowPicture(true), TgaCompression::None); }},
+    {"Arrow01_2.tga",
+     [](const auto& path) { return writeTga(path, arrowPicture(false), TgaCompression::RunLength); }},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path outDir = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(outDir, error);
+    if (!std::filesystem::exists(FONT_FILE)) {
+        std::fprintf(stderr, "kestrova-datagen: missing font %s (package fonts-dejavu-core)\n", FONT_FILE.c_str());
+        return 1;
+    }
+    for (const DataFile& file : DATA_FILES)
+        if (!file.write(outDir / file.name)) {
+            std::fprintf(stderr, "kestrova-datagen: could not write %s\n", (outDir / file.name).c_str());
+            return 1;
+        }
+    return 0;
+}
