@@ -32,6 +32,12 @@ bool splitAt(const std::string& text, std::string& what, FrameRange& range) {
     return parseRange(text.substr(at + 1), range);
 }
 
+// "X,Y" in client pixels.
+bool parsePoint(const std::string& text, int& x, int& y) {
+    const auto comma = text.find(',');
+    return comma != std::string::npos && parseInt(text.substr(0, comma), x) && parseInt(text.substr(comma + 1), y);
+}
+
 }  // namespace
 
 int virtualKeyFromName(const std::string& name) {
@@ -73,12 +79,17 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
         } else if (flag == "--press-left") {
             LeftPress press;
             std::string where;
-            const auto comma = value.find(',');
-            if (!splitAt(value, where, press.frames) || comma == std::string::npos ||
-                !parseInt(where.substr(0, where.find(',')), press.x) ||
-                !parseInt(where.substr(where.find(',') + 1), press.y))
+            if (!splitAt(value, where, press.frames) || !parsePoint(where, press.x, press.y))
                 return error = "bad press (X,Y@FIRST-LAST): " + value, std::nullopt;
             options.presses.push_back(press);
+        } else if (flag == "--move") {
+            MouseMove move;
+            std::string where;
+            FrameRange frame;
+            if (!splitAt(value, where, frame) || frame.first != frame.last || !parsePoint(where, move.x, move.y))
+                return error = "bad move (X,Y@FRAME): " + value, std::nullopt;
+            move.frame = frame.first;
+            options.moves.push_back(move);
         } else if (flag == "--png") {
             options.png = value;
         } else if (flag == "--json") {

@@ -1,7 +1,8 @@
 #pragma once
 // Command line of the scene runner:
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
-//                [--press-left X,Y@FIRST-LAST]... [--png FILE] [--json FILE]
+//                [--press-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
+//                [--png FILE] [--json FILE]
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,11 +23,18 @@ struct LeftPress {
     FrameRange frames;
 };
 
+// The mouse moves to (x, y) before the given frame, without a button held.
+struct MouseMove {
+    int x = 0, y = 0;
+    int frame = 0;
+};
+
 struct RunnerOptions {
     int scene = 0;  // 0: stay on the start screen
     int frames = 60;
     std::vector<KeyHold> holds;
     std::vector<LeftPress> presses;
+    std::vector<MouseMove> moves;
     std::string png;
     std::string json;
 };
