@@ -4,11 +4,6 @@
 
 void INITJOINT() {}
 void INITHAIR() {}
-void INITIMPACT() {}
-void INITIMPACTBULLET() {}
-void INITDOMINO() {}
-void INITSTICKBOX() {}
-void INITCHAIN() {}
 void INITPICKEXPLOSION() {}
 void INITEXPLOSION() {}
 void INITMULTIEXPLOSION() {}
@@ -28,11 +23,6 @@ void INITPLAYER3() {}
 
 void VIEWJOINT() {}
 void VIEWHAIR() {}
-void VIEWIMPACT() {}
-void VIEWIMPACTBULLET() {}
-void VIEWDOMINO() {}
-void VIEWSTICKBOX() {}
-void VIEWCHAIN() {}
 void VIEWPICKEXPLOSION() {}
 void VIEWEXPLOSION() {}
 void VIEWMULTIEXPLOSION() {}

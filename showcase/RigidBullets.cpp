@@ -1,0 +1,40 @@
+// "Proiettili": a triangular wall of 190 boxes to shoot spheres at.
+#include "KEVA_Physics/PhyBlockPlacement.h"
+#include "KEVA_Physics/PhyWorld.h"
+#include "kestrova/Input.h"
+#include "showcase/RigidScenes.h"
+#include "showcase/SceneFramework.h"
+#include "showcase/SceneWorlds.h"
+#include "showcase/Scenes.h"
+
+std::vector<PHY_Box> NEWBOX4;
+TGLVector BOXPOS4;
+PHY_Bullet BULLET[11];
+
+void INITIMPACTBULLET() {
+    STARTSCENEINIT(true);
+    REPLACEWORLD(NEWWORLD4, PHY_INITWORLD(60));
+    PHY_SETWORLDSIZE(NEWWORLD4, -800, -800, -800, 800, 800, 800);
+    NEWBOX4.clear();
+
+    NEWBOX4.emplace_back().SETBOX(NEWWORLD4, GLVECTOR(0, 0, 0), GLVECTOR(0, 0, 0), GLVECTOR(25, 0.25f, 25), 0);
+    // 19 rows; the placement's row maximum of 10 only shifts the whole wall down.
+    for (int row = 0; row <= 18; ++row)
+        for (int column = 0; column <= 18 - row; ++column) {
+            BOXPOS4 = PHY_CREATEPYRAMIDBLOCKS(4, 6, -10, 0, 0.85f, 0.85f, 0.0025f, 0, row, column, 0, 10, 10);
+            NEWBOX4.emplace_back().SETBOX(NEWWORLD4, BOXPOS4, GLVECTOR(0, 0, 0), GLVECTOR(0.85f, 0.85f, 0.85f), 2.5f);
+        }
+}
+
+void VIEWIMPACTBULLET() {
+    if (SETGLKEY('R')) INITIMPACTBULLET();
+    STARTTICKFRAME();
+    STEPSCENE(NEWWORLD4, TICKSCALEDSTEP(10000, 2000));
+    SCENEMATERIAL(192, 192, 192);
+    if (!NEWBOX4.empty()) NEWBOX4[0].DRAW();
+    SCENEMATERIAL(248, 240, 105);
+    for (std::size_t i = 1; i < NEWBOX4.size(); ++i) NEWBOX4[i].DRAW();
+    SHOOTSIZEDSPHERES(NEWWORLD4, BULLET);
+    DEBUGSCENE(NEWWORLD4);
+    ENDTICKFRAME();
+}

@@ -1,0 +1,54 @@
+// "Domino": twelve rows of 25 tiles to topple with spheres.
+#include "KEVA_Physics/PhyWorld.h"
+#include "kestrova/Input.h"
+#include "showcase/RigidScenes.h"
+#include "showcase/SceneFramework.h"
+#include "showcase/SceneWorlds.h"
+#include "showcase/Scenes.h"
+
+std::vector<PHY_Box> NEWBOX5;
+std::vector<PHY_Box> NEWBOX5A;
+PHY_Bullet BULLET5[11];
+
+namespace {
+
+// Tile k of row r; the rows of the second array lie halfway between.
+TGLVector tilePosition(int row, int k, float rowShift) {
+    return GLVECTOR(2.15f * static_cast<float>(k) - 20, 2.2f, 7.6f * static_cast<float>(row) - 29 + rowShift);
+}
+
+void addTile(std::vector<PHY_Box>& tiles, const TGLVector& pos) {
+    tiles.emplace_back().SETBOX(NEWWORLD5, pos, GLVECTOR(0, 0, 0), GLVECTOR(0.2f, 2, 1.5f), 10);
+}
+
+}  // namespace
+
+void HIDEDOMINOROWS() { DELETEALL(NEWBOX5A); }
+
+void INITDOMINO() {
+    STARTSCENEINIT(false);
+    // The tiles of the last build belong to the world about to be destroyed.
+    HIDEDOMINOROWS();
+    REPLACEWORLD(NEWWORLD5, PHY_INITWORLD(15));
+    PHY_SETWORLDSIZE(NEWWORLD5, -800, -800, -800, 800, 800, 800);
+    NEWBOX5.clear();
+
+    NEWBOX5.emplace_back().SETBOX(NEWWORLD5, GLVECTOR(0, 0, 0), GLVECTOR(0, 0, 0), GLVECTOR(50, 0.25f, 50), 0);
+    for (int row = 1; row <= 6; ++row)
+        for (int k = 1; k <= 25; ++k) addTile(NEWBOX5, tilePosition(row, k, 0));
+    for (int row = 1; row <= 6; ++row)
+        for (int k = 1; k <= 25; ++k) addTile(NEWBOX5A, tilePosition(row, k, 3.8f));
+}
+
+void VIEWDOMINO() {
+    if (SETGLKEY('R')) INITDOMINO();
+    STEPSCENE(NEWWORLD5, 15);
+    SCENEMATERIAL(192, 192, 192);
+    if (!NEWBOX5.empty()) NEWBOX5[0].DRAW();
+    SCENEMATERIAL(219, 249, 245);
+    for (std::size_t i = 1; i < NEWBOX5.size(); ++i) NEWBOX5[i].DRAW();
+    SCENEMATERIAL(210, 244, 206);
+    DRAWALL(NEWBOX5A);
+    SHOOTSIZEDSPHERES(NEWWORLD5, BULLET5);
+    DEBUGSCENE(NEWWORLD5);
+}
