@@ -24,7 +24,8 @@ struct Pivot {
     BodyPoint inParent;
     BodyPoint inChild;
 
-    Pivot(const NewtonBody* parent, const NewtonBody* child, const Vec& at) : inParent(parent, at), inChild(child, at) {}
+    Pivot(const NewtonBody* parent, const NewtonBody* child, const Vec& at)
+        : inParent(parent, at), inChild(child, at) {}
     float gap() const { return length(inParent.now() - inChild.now()); }
 };
 
