@@ -17,9 +17,13 @@ namespace {
 
 bool validId(std::int32_t num) { return num >= 0 && num < TEXTURE_IDS; }
 
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 // The content of a file up to the first read error; false when it cannot be opened.
 bool readWholeFile(const char* fileName, std::vector<std::uint8_t>& bytes) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName, "rb"), &std::fclose);
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
     if (!file) return false;
     std::uint8_t chunk[4096];
     while (const std::size_t count = std::fread(chunk, 1, sizeof chunk, file.get()))

@@ -66,6 +66,14 @@ TEST_F(OutlineTextTest, ListsAdvanceByTheGlyphAdvancesInEms) {
     EXPECT_GT(GMF[' '].gmfCellIncX, 0.2f) << "a space moves the pen without drawing";
 }
 
+TEST_F(OutlineTextTest, GravityCaptionFitsBetweenTheArrows) {
+    // The overlay writes "GRAVITA" from x = 0.35 at 0.095 units per em and the right
+    // arrow begins near x = 0.78: the word must stay within about 4.5 em, as in the
+    // Windows default face the overlay was laid out for.
+    const float inkEnd = advanceOf("GRAVIT") + GMF['A'].gmfptGlyphOrigin.x + GMF['A'].gmfBlackBoxX;
+    EXPECT_LT(inkEnd, 4.5f);
+}
+
 TEST_F(OutlineTextTest, Windows1252CodesDrawTheirGlyphs) {
     // 224 is a grave a in Windows-1252: as wide as a plain a, and with a glyph.
     EXPECT_GT(GMF[224].gmfBlackBoxX, 0);

@@ -8,8 +8,10 @@ constexpr int SIZE = 64;
 constexpr float ROUNDING = 3;
 constexpr float OUTLINE = 3;
 // A left-pointing arrow, symmetric about the middle row (so that half a turn
-// makes the right-pointing one), drawn inset by the corner rounding.
-constexpr Point CORNERS[] = {{8, 32}, {32, 9}, {32, 22}, {57, 22}, {57, 42}, {32, 42}, {32, 55}};
+// makes the right-pointing one), drawn inset by the corner rounding. The tail
+// stops short of the edge: turned round for the right-hand button, that clear
+// strip keeps the arrow off the caption that ends just before it.
+constexpr Point CORNERS[] = {{8, 32}, {32, 9}, {32, 22}, {53, 22}, {53, 42}, {32, 42}, {32, 55}};
 const Colour INK = {0.05f, 0.06f, 0.10f, 1};
 
 float arrowDistance(float x, float y) { return polygonDistance({x, y}, CORNERS) - ROUNDING; }
