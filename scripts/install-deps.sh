@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libimgui-dev libstb-dev
-  libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
+  libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgl-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
   libbullet-dev libgtest-dev libbenchmark-dev libx11-dev
   xvfb xdotool x11-utils x11-apps
