@@ -2,8 +2,6 @@
 // here until its own source replaces them.
 #include "showcase/Scenes.h"
 
-void INITJOINT() {}
-void INITHAIR() {}
 void INITPICKEXPLOSION() {}
 void INITEXPLOSION() {}
 void INITMULTIEXPLOSION() {}
@@ -21,8 +19,6 @@ void INITPLAYER() {}
 void INITPLAYER2() {}
 void INITPLAYER3() {}
 
-void VIEWJOINT() {}
-void VIEWHAIR() {}
 void VIEWPICKEXPLOSION() {}
 void VIEWEXPLOSION() {}
 void VIEWMULTIEXPLOSION() {}
