@@ -4,17 +4,20 @@
 #include "KEVA_Physics/PhyBody.h"
 #include "KEVA_Physics/PhyBodySetup.h"
 #include "KEVA_Physics/PhyJoints.h"
-#include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyRandom.h"
 #include "KEVA_Physics/PhyVector.h"
+#include "kestrova/Matrix.h"
+#include "kestrova/UnitCircle.h"
+
+#include <GL/gl.h>
 
 #include <cmath>
 
 namespace {
 
 // The acceleration of a stiff, well damped spring, used as every piece's
-// inertia: heavy to turn, the chain swings slowly and does not whip. The
-// engine answers with a negative acceleration; its size is the inertia.
+// inertia about each axis: the pieces are heavy to turn. The engine answers
+// with a negative acceleration; its size is the inertia.
 float pieceInertia() {
     static const float inertia = std::fabs(NewtonCalculateSpringDamperAcceleration(0.25f, 0.5f, 2.1f, 0.35f, 2.5f));
     return inertia;
@@ -23,6 +26,46 @@ float pieceInertia() {
 // The turn that lays a piece (an x-axis cylinder) along a chain running on a main axis.
 TGLVector pieceRotation(const TGLVector& dir) {
     return GLVECTOR(0, dir.Z != 0 ? 90 : 0, dir.Y != 0 ? 90 : 0);
+}
+
+// Sends a piece as triangles already placed by its body's matrix, so that a
+// whole hair goes to GL as one batch: a closed prism of QUALITY sides round
+// the body's x axis, its sides smooth-shaded like a cylinder's.
+void sendPiece(const PHY_HairPice& piece) {
+    if (piece.QUALITY < 3) return;
+    TGLBaseMatrix m{};
+    NewtonBodyGetMatrix(piece.NEWBODY, m.data());
+    const TGLVector axis = MATRIXVECROT(GLVECTOR(1, 0, 0), m);
+    const TGLVector centre = GLVECTOR(m[12], m[13], m[14]);
+    const TGLVector half = VECMUL(axis, piece.H / 2);
+    const TGLVector ends[2] = {VECADD(centre, half), VECSUB(centre, half)};
+    // Ring point j lies in the body's direction (0, sin, -cos), as on a
+    // cylinder turned from z onto x.
+    const std::vector<CosSin>& circle = unitCircle(piece.QUALITY);
+    const auto radial = [&](int j) { return MATRIXVECROT(GLVECTOR(0, circle[j].s, -circle[j].c), m); };
+    const auto vertex = [&](int end, const TGLVector& direction) {
+        const TGLVector at = VECADD(ends[end], VECMUL(direction, piece.RADIUS));
+        glVertex3f(at.X, at.Y, at.Z);
+    };
+    for (int j = 0; j < piece.QUALITY; ++j) {
+        const TGLVector a = radial(j);
+        const TGLVector b = radial(j + 1);
+        for (const auto& [end, direction] : {std::pair{0, a}, std::pair{1, a}, std::pair{0, b}, std::pair{0, b},
+                                             std::pair{1, a}, std::pair{1, b}}) {
+            glNormal3f(direction.X, direction.Y, direction.Z);
+            vertex(end, direction);
+        }
+    }
+    // The caps, counter-clockwise seen from outside.
+    for (int end : {0, 1}) {
+        const TGLVector outward = end == 0 ? axis : INVERT(axis);
+        glNormal3f(outward.X, outward.Y, outward.Z);
+        for (int j = 0; j < piece.QUALITY; ++j) {
+            vertex(end, GLVECTOR(0, 0, 0));
+            vertex(end, radial(j + end));
+            vertex(end, radial(j + 1 - end));
+        }
+    }
 }
 
 }  // namespace
@@ -42,8 +85,9 @@ NewtonBody* PHY_HairPice::ADDHAIRPICE(NewtonWorld* world, float radius, float h,
 }
 
 void PHY_HairPice::DRAW() const {
-    // Drawn as a cylinder body that is always shown.
-    PHY_Cylinder{NEWBODY, {}, RADIUS, H, QUALITY, true}.DRAW();
+    glBegin(GL_TRIANGLES);
+    sendPiece(*this);
+    glEnd();
 }
 
 void PHY_Hair::SETHAIR(NewtonWorld* world, const TGLVector& pos, const TGLVector& dir, float radius, float leng,
@@ -86,6 +130,8 @@ void PHY_Hair::ATTACHTOHAIR(const NewtonBody* child, bool freeBody) {
 }
 
 void PHY_Hair::DRAW() const {
-    if (!DELLIST) return;
-    for (const PHY_HairPice& piece : HAIR) piece.DRAW();
+    if (!DELLIST || HAIR.empty()) return;
+    glBegin(GL_TRIANGLES);
+    for (const PHY_HairPice& piece : HAIR) sendPiece(piece);
+    glEnd();
 }

@@ -16,12 +16,13 @@ struct PHY_HairPice {
     float H = 0;  // length
     std::int32_t QUALITY = 0;
 
-    // A dynamic piece at pos turned by rot (degrees). Its inertia is the same
-    // large value about every axis, so that a chain of pieces swings calmly.
+    // A dynamic piece at pos turned by rot (degrees), made heavy to turn: its
+    // inertia is the same large value about every axis.
     void SETHAIRPICE(NewtonWorld* world, const TGLVector& pos, const TGLVector& rot, float radius, float h,
                      std::int32_t quality, float mass);
     // Stores the sizes and makes a static body of the cylinder at the origin.
     NewtonBody* ADDHAIRPICE(NewtonWorld* world, float radius, float h, std::int32_t quality);
+    // A closed prism of QUALITY sides in the body's place; always drawn.
     void DRAW() const;
 };
 
@@ -42,5 +43,6 @@ struct PHY_Hair {
     // Ties child to the last piece: with freeBody a ball joint at the tip,
     // otherwise a hinge turning about the chain's own line.
     void ATTACHTOHAIR(const NewtonBody* child, bool freeBody);
+    // Every piece in index order, all in one batch (hair is drawn every frame).
     void DRAW() const;
 };

@@ -1,5 +1,6 @@
-// The hair scene three seconds after the hairs are let go, seen through the
-// program's camera, into hair.png in the build directory for looking at.
+// How hair is drawn: a piece is a closed prism facing outwards, and the hair
+// scene three seconds after the hairs are let go, seen through the program's
+// camera, goes into hair.png in the build directory for looking at.
 #include "physics/HairScene.h"
 #include "physics/PhysicsTestSupport.h"
 #include "support/OffscreenGL.h"
@@ -84,6 +85,37 @@ TEST_F(HairPicture, TheHairsHangFromTheHead) {
     scene.floor.DRAW();
     scene.head.DRAW();
     EXPECT_GT(withHair - drawnPixels(frame()), 500) << "the hairs cover part of the frame";
+}
+
+TEST_F(HairPicture, APieceIsAClosedPrismFacingOutwards) {
+    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
+    PHY_HairPice piece;
+    piece.SETHAIRPICE(world, GLVECTOR(0, 0, -10), GLVECTOR(0, 0, 30), 1, 4, 8, 1);
+    material(255, 255, 255);
+    struct Centre {
+        float depth;
+        int red;
+    };
+    // The pixel at the centre of the frame, where the piece lies across the view.
+    const auto centre = [&](bool culling, float lightZ) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        SETGLLIGHT(GL_LIGHT0, 0, 0, lightZ, 0);
+        culling ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+        piece.DRAW();
+        Centre seen{};
+        glReadPixels(400, 300, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &seen.depth);
+        seen.red = pixelAt(400, 300)[0];
+        return seen;
+    };
+    const Centre nearest = centre(false, 1);
+    const Centre culled = centre(true, 1);
+    const Centre litFromBehind = centre(true, -1);
+    EXPECT_LT(nearest.depth, 1);
+    EXPECT_FLOAT_EQ(culled.depth, nearest.depth) << "culling keeps the faces towards the viewer";
+    EXPECT_GT(culled.red, litFromBehind.red + 20) << "normals point out of the piece";
+    NewtonDestroy(world);
 }
 
 }  // namespace
