@@ -20,17 +20,20 @@ btDefaultCollisionConstructionInfo poolSizes() {
     return info;
 }
 
+// Exact settings solve more passes and keep two friction directions per contact
+// from step to step; the fast ones, the scenes' usual, solve fewer passes with
+// one friction direction along the sliding.
 void applySolverSettings(NewtonWorld& world) {
     btContactSolverInfo& info = world.dynamics.getSolverInfo();
     if (world.solverModel == 0) {
         info.m_numIterations = 30;
     } else if (world.solverModel == 1) {
-        info.m_numIterations = 10;
+        info.m_numIterations = 8;
     } else {
         info.m_numIterations = std::clamp(world.solverModel, 2, 100);
     }
-    int mode = SOLVER_USE_WARMSTARTING | SOLVER_USE_2_FRICTION_DIRECTIONS;
-    if (world.frictionModel == 0) mode |= SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
+    int mode = SOLVER_USE_WARMSTARTING;
+    if (world.frictionModel == 0) mode |= SOLVER_USE_2_FRICTION_DIRECTIONS | SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
     if (world.platform != 0) mode |= SOLVER_SIMD;
     info.m_solverMode = mode;
     info.m_erp = btScalar(0.5);  // joints pull drifting pieces back quickly, so chains do not stretch

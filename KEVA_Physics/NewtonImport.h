@@ -49,9 +49,10 @@ typedef int (*NewtonGetBuoyancyPlane)(const int collisionID, void* context, cons
 NewtonWorld* NewtonCreate(NewtonAllocMemory malloc, NewtonFreeMemory mfree);
 // Frees the world and everything in it: bodies, shapes, joints, ragdolls.
 void NewtonDestroy(const NewtonWorld* newtonWorld);
-// 0: exact (many solver passes); 1: adaptive (the usual passes); n > 1: n passes.
+// 0: exact (30 solver passes, the default); 1: fast (8 passes); n > 1: n passes.
 void NewtonSetSolverModel(const NewtonWorld* newtonWorld, int model);
-// 0: exact friction (friction directions kept between steps); 1: adaptive.
+// 0: exact friction, the default (two friction directions per contact, kept
+// from step to step); 1: fast (one direction, along the sliding).
 void NewtonSetFrictionModel(const NewtonWorld* newtonWorld, int model);
 // 0: plain floating point; 1 and 2: vector instructions.
 void NewtonSetPlatformArchitecture(const NewtonWorld* newtonWorld, int mode);

@@ -131,6 +131,26 @@ TEST_F(EngineWorld, AStackOfBoxesStandsStillAndFallsAsleep) {
     }
 }
 
+TEST_F(EngineWorld, DominoesToppleOneAfterAnother) {
+    addBox(world, {0, -0.25f, 0}, {100, 0.5f, 100}, 0);
+    NewtonBody* tiles[12];
+    for (int k = 0; k < 12; ++k) tiles[k] = addBox(world, {2.15f * k, 2, 0}, {0.4f, 4, 3}, 10);
+    simulate(world, 2.0f);
+    const Vec push{8, 0, 0};
+    const Vec top{0, 4, 0};
+    NewtonBodyAddImpulse(tiles[0], &push.x, &top.x);
+    int fallenBefore = 0;
+    for (int second = 1; second <= 8; ++second) {
+        simulate(world, 1.0f);
+        int fallen = 0;
+        while (fallen < 12 && matrixOf(tiles[fallen])[5] < 0.8f) ++fallen;  // the tile's y axis has tipped
+        for (int k = fallen; k < 12; ++k) EXPECT_GT(matrixOf(tiles[k])[5], 0.8f) << "tile " << k << " fell out of turn";
+        EXPECT_GE(fallen, fallenBefore);
+        fallenBefore = fallen;
+    }
+    EXPECT_EQ(fallenBefore, 12);
+}
+
 TEST_F(EngineWorld, ARestingBodyWakesWhenGravityChanges) {
     addBox(world, {0, -0.5f, 0}, {20, 1, 20}, 0);
     NewtonBody* box = addBox(world, {0, 0.5f, 0}, {1, 1, 1}, 5);

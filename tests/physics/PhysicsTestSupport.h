@@ -73,12 +73,21 @@ inline void simulate(const NewtonWorld* world, float seconds, float step = 1.0f 
     for (int i = 0; i < updates; ++i) NewtonUpdate(world, step);
 }
 
-// Every test starts from Earth gravity and a fresh world (destroyed afterwards).
+// A world with the fast solver and friction that most scenes use.
+inline NewtonWorld* fastWorld() {
+    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
+    NewtonSetSolverModel(world, 1);
+    NewtonSetFrictionModel(world, 1);
+    NewtonSetPlatformArchitecture(world, 1);
+    return world;
+}
+
+// Every test starts from Earth gravity and a fresh fast world (destroyed afterwards).
 class PhysicsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_EARTH_GRAVITY), 0);
-        world = NewtonCreate(nullptr, nullptr);
+        world = fastWorld();
     }
     void TearDown() override {
         NewtonDestroy(world);

@@ -1,0 +1,62 @@
+// Elasticity and friction kept per pair of material groups act on the contacts.
+#include <algorithm>
+
+#include "PhysicsTestSupport.h"
+
+namespace {
+
+using EngineMaterial = PhysicsTest;
+
+NewtonBody* ballAt(const NewtonWorld* world, const Vec& position, int group) {
+    NewtonCollision* shape = NewtonCreateSphere(world, 0.5f, 0.5f, 0.5f, 0, nullptr);
+    NewtonBody* ball = NewtonCreateBody(world, shape, identityAt(position).data());
+    NewtonReleaseCollision(world, shape);
+    NewtonBodySetMassMatrix(ball, 1, 0.1f, 0.1f, 0.1f);
+    NewtonBodySetForceAndTorqueCallback(ball, PHY_GETGRAVITYFORCE);
+    NewtonBodySetMaterialGroupID(ball, group);
+    return ball;
+}
+
+TEST_F(EngineMaterial, ElasticityIsKeptPerPairOfGroups) {
+    const int standard = NewtonMaterialGetDefaultGroupID(world);
+    const int rubber = NewtonMaterialCreateGroupID(world);
+    const int clay = NewtonMaterialCreateGroupID(world);
+    NewtonMaterialSetDefaultElasticity(world, rubber, standard, 0.9f);
+    NewtonMaterialSetDefaultElasticity(world, standard, clay, 0);
+    addBox(world, {0, -0.5f, 0}, {40, 1, 40}, 0);
+    NewtonBody* bouncy = ballAt(world, {-5, 5.5f, 0}, rubber);
+    NewtonBody* dull = ballAt(world, {5, 5.5f, 0}, clay);
+    float bounceOfBouncy = 0;
+    float bounceOfDull = 0;
+    for (int step = 0; step < 150; ++step) {
+        NewtonUpdate(world, 1.0f / 60.0f);
+        if (step > 70) {  // both have landed once
+            bounceOfBouncy = std::max(bounceOfBouncy, positionOf(bouncy).y);
+            bounceOfDull = std::max(bounceOfDull, positionOf(dull).y);
+        }
+    }
+    EXPECT_GT(bounceOfBouncy, 3);  // 0.9² of the 5 units fallen, about
+    EXPECT_LT(bounceOfDull, 0.6f);
+}
+
+TEST_F(EngineMaterial, FrictionIsKeptPerPairOfGroups) {
+    const int ice = NewtonMaterialCreateGroupID(world);
+    const int rough = NewtonMaterialCreateGroupID(world);
+    NewtonMaterialSetDefaultFriction(world, ice, 0, 0, 0);
+    NewtonMaterialSetDefaultFriction(world, 0, rough, 1.2f, 1.0f);
+    addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
+    // Flat blocks, so that friction cannot tip them over their front edge.
+    NewtonBody* skater = addBox(world, {0, 0.25f, -5}, {2, 0.5f, 2}, 2);
+    NewtonBody* brick = addBox(world, {0, 0.25f, 5}, {2, 0.5f, 2}, 2);
+    NewtonBodySetMaterialGroupID(skater, ice);
+    NewtonBodySetMaterialGroupID(brick, rough);
+    const Vec slide{4, 0, 0};
+    NewtonBodySetVelocity(skater, &slide.x);
+    NewtonBodySetVelocity(brick, &slide.x);
+    simulate(world, 1.0f);
+    EXPECT_NEAR(positionOf(skater).x, 4, 0.1f);  // nothing slows it
+    EXPECT_NEAR(positionOf(brick).x, 4 * 4 / (2 * 9.81f), 0.15f);  // stops after v²/(2µg)
+    EXPECT_LT(length(velocityOf(brick)), 0.01f);
+}
+
+}  // namespace
