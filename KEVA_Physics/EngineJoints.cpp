@@ -7,6 +7,10 @@ using engine::edit;
 
 namespace {
 
+// Joints get more solver passes than contacts, so that chains and bridges
+// stay in one piece however few passes the world's contacts get.
+constexpr int kJointPasses = 30;
+
 btRigidBody& rigidOf(NewtonBody* body) {
     return body ? body->rigid : btTypedConstraint::getFixedBody();
 }
@@ -31,6 +35,7 @@ NewtonJoint* addJoint(const NewtonWorld* newtonWorld, JointKind kind, const Newt
     NewtonJoint* joint = world->memory.create<NewtonJoint>(world, kind, edit(child), edit(parent));
     if (!joint) return nullptr;
     joint->constraint = std::move(constraint);
+    joint->constraint->setOverrideNumSolverIterations(kJointPasses);
     world->dynamics.addConstraint(joint->constraint.get(), true);
     world->joints.add(joint);
     wakeBodies(*joint);
@@ -41,6 +46,7 @@ void replaceConstraint(NewtonJoint& joint, std::unique_ptr<btTypedConstraint> co
     btDiscreteDynamicsWorld& dynamics = joint.world->dynamics;
     dynamics.removeConstraint(joint.constraint.get());
     joint.constraint = std::move(constraint);
+    joint.constraint->setOverrideNumSolverIterations(kJointPasses);
     dynamics.addConstraint(joint.constraint.get(), true);
     wakeBodies(joint);
 }

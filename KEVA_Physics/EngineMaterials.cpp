@@ -34,6 +34,29 @@ btScalar combinedRestitution(const btCollisionObject* object0, const btCollision
     return contactMaterial(object0, object1).elasticity;
 }
 
+// Round bodies meet a little rolling and spinning resistance (as from a
+// contact 5 cm wide), so that balls and cylinders come to rest; flat bodies
+// need none.
+constexpr btScalar kRollingResistance = btScalar(0.05);
+
+bool rolls(const NewtonBody* body) {
+    switch (body->collision->kind) {
+    case ShapeKind::Sphere:
+    case ShapeKind::Cone:
+    case ShapeKind::Cylinder:
+    case ShapeKind::Capsule:
+        return true;
+    default:
+        return false;
+    }
+}
+
+btScalar rollingResistance(const btCollisionObject* object0, const btCollisionObject* object1) {
+    const NewtonBody* body0 = bodyOf(object0);
+    const NewtonBody* body1 = bodyOf(object1);
+    return body0 && body1 && (rolls(body0) || rolls(body1)) ? kRollingResistance : 0;
+}
+
 // A body sliding over a static mesh would bump into the edges between its
 // triangles; their contacts are turned to the face normals.
 bool smoothMeshContact(btManifoldPoint& point, const btCollisionObjectWrapper* object0, int part0, int index0,
@@ -48,6 +71,8 @@ bool smoothMeshContact(btManifoldPoint& point, const btCollisionObjectWrapper* o
 void installContactCallbacks() {
     gCalculateCombinedFrictionCallback = &combinedFriction;
     gCalculateCombinedRestitutionCallback = &combinedRestitution;
+    gCalculateCombinedRollingFrictionCallback = &rollingResistance;
+    gCalculateCombinedSpinningFrictionCallback = &rollingResistance;
     gContactAddedCallback = &smoothMeshContact;
 }
 

@@ -261,7 +261,8 @@ bool insideWorld(const NewtonBody& body);
 // Hands Bullet the body's shape again after its collision or centre of mass changed.
 void refreshBodyShape(NewtonBody& body);
 // New contacts take their friction and restitution from the material table,
-// and contacts with a static mesh ignore the edges inside its surface.
+// round bodies meet rolling resistance, and contacts with a static mesh ignore
+// the edges inside its surface.
 void installContactCallbacks();
 
 // Lifetimes: shapes are counted; a body or joint goes at once.

@@ -59,4 +59,17 @@ TEST_F(EngineMaterial, FrictionIsKeptPerPairOfGroups) {
     EXPECT_LT(length(velocityOf(brick)), 0.01f);
 }
 
+TEST_F(EngineMaterial, ARolledBallComesToRest) {
+    addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
+    NewtonBody* ball = ballAt(world, {0, 0.5f, 0}, 0);
+    const Vec roll{3, 0, 0};
+    const Vec spin{0, 0, -6};  // rolling without slipping
+    NewtonBodySetVelocity(ball, &roll.x);
+    NewtonBodySetOmega(ball, &spin.x);
+    simulate(world, 10.0f);
+    EXPECT_GT(positionOf(ball).x, 2);
+    EXPECT_LT(length(velocityOf(ball)), 0.01f);
+    EXPECT_LT(length(omegaOf(ball)), 0.02f);
+}
+
 }  // namespace
