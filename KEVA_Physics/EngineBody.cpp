@@ -124,11 +124,21 @@ void refreshBodyShape(NewtonBody& body) {
 
 void destroyBody(NewtonBody& body) {
     NewtonWorld& world = *body.world;
+    if (body.bone) {  // the bone loses its body and the joint to its parent, which goes with the body
+        body.bone->body = nullptr;
+        body.bone->joint = nullptr;
+        body.bone = nullptr;
+    }
+    if (world.updating) {
+        if (std::find(world.doomed.begin(), world.doomed.end(), &body) == world.doomed.end()) {
+            world.doomed.push_back(&body);
+        }
+        return;
+    }
     for (std::size_t i = world.joints.size(); i-- > 0;) {
         NewtonJoint& joint = *world.joints[i];
         if (joint.child == &body || joint.parent == &body) destroyJoint(joint);
     }
-    if (body.bone) body.bone->body = nullptr;
     world.dynamics.removeRigidBody(&body.rigid);
     world.bodies.remove(&body);
     NewtonCollision& shape = *body.collision;

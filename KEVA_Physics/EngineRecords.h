@@ -214,6 +214,7 @@ struct NewtonWorld {
     int frictionModel = 0;
     int platform = 0;
     bool updating = false;
+    std::vector<NewtonBody*> doomed;  // destroyed during an update: freed when it ends
     engine::Registry<NewtonRagDoll> ragdolls;
     engine::Registry<NewtonJoint> joints;
     engine::Registry<NewtonBody> bodies;
@@ -269,6 +270,7 @@ void installContactCallbacks();
 void retainShape(NewtonCollision& shape);
 void releaseShape(NewtonCollision& shape);
 void freeShape(NewtonCollision& shape);
+// During an update a body is only marked; it goes when the update ends.
 void destroyBody(NewtonBody& body);
 void destroyJoint(NewtonJoint& joint);
 void destroyRagDoll(NewtonRagDoll& ragdoll);

@@ -1,6 +1,7 @@
 // Worlds: creation and destruction, solver switches, the world box and the update.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "KEVA_Physics/EngineRecords.h"
 
@@ -186,6 +187,7 @@ void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
     }
     stopBodiesOutsideWorld(*world);
     world->updating = false;
+    for (NewtonBody* body : std::exchange(world->doomed, {})) engine::destroyBody(*body);
 }
 
 int NewtonWorldGetBodyCount(const NewtonWorld* newtonWorld) {

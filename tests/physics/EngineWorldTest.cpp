@@ -232,6 +232,23 @@ TEST(EngineWorldMemory, ABodyAndItsJointsGoTogether) {
     NewtonDestroy(world);
 }
 
+TEST(EngineWorldMemory, BodiesDestroyedByACallbackGoWhenTheUpdateEnds) {
+    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
+    for (int i = 0; i < 5; ++i) {
+        NewtonBody* box = addBox(world, {2.0f * i, 0, 0}, {1, 1, 1}, 1);
+        NewtonBodySetForceAndTorqueCallback(box, [](const NewtonBody* body, dFloat, int) {
+            NewtonDestroyBody(NewtonBodyGetWorld(body), body);
+            NewtonDestroyBody(NewtonBodyGetWorld(body), body);  // twice does no harm
+        });
+    }
+    const dFloat pivot[3] = {1, 0, 0};
+    NewtonConstraintCreateBall(world, pivot, addBox(world, {0, 5, 0}, {1, 1, 1}, 1), nullptr);
+    NewtonUpdate(world, 1.0f / 60.0f);
+    EXPECT_EQ(NewtonWorldGetBodyCount(world), 1);
+    EXPECT_EQ(NewtonWorldGetConstraintCount(world), 1);
+    NewtonDestroy(world);
+}
+
 TEST(EngineWorldMemory, NullHandlesAreIgnored) {
     const dFloat v[3] = {1, 2, 3};
     dFloat out[16] = {};
