@@ -127,15 +127,4 @@ TEST(PhyVehicleForces, GravityActsOnlyAlongTheAxesItHas) {
     EXPECT_FLOAT_EQ(PUTFRICTION(0.5f, 10, 4), -20);
 }
 
-TEST(PhyVectors, TheHelpersComputeComponentByComponent) {
-    const TGLVector a = GLVECTOR(1, 2, 3);
-    const TGLVector b = GLVECTOR(4, 8, -6);
-    EXPECT_FLOAT_EQ(VECSUB(a, b).Z, 9);
-    EXPECT_FLOAT_EQ(VECADD(a, b).Y, 10);
-    EXPECT_FLOAT_EQ(VECMUL(a, 2.5).Z, 7.5f);
-    EXPECT_FLOAT_EQ(VECDIV(b, 4).Y, 2);
-    EXPECT_FLOAT_EQ(VECDIV2(b, a).Z, -2);
-    EXPECT_FLOAT_EQ(INVERT(a).X, -1);
-}
-
 }  // namespace

@@ -49,15 +49,6 @@ TEST_F(PhyWorld, TheWorldBoxIsKeptAndStopsBodiesThatLeaveIt) {
     EXPECT_GT(positionOf(box).y, -3.5f);
 }
 
-TEST_F(PhyWorld, TheHeapCallbacksGiveBlocksOfTheAskedSize) {
-    void* block = PHY_ALLOCMEM(24);
-    ASSERT_NE(block, nullptr);
-    static_cast<char*>(block)[23] = 1;  // the whole block is usable
-    PHY_FREEMEM(block, 24);
-    EXPECT_EQ(PHY_ALLOCMEM(0), nullptr);
-    EXPECT_EQ(PHY_ALLOCMEM(-4), nullptr);
-}
-
 TEST_F(PhyWorld, AnAccumulatedTimeEqualToTheSliceRunsNoUpdate) {
     PHYACCTIMESLICE = 12;
     PHY_UPDATEOPTIMIZE(layerWorld, 12);
