@@ -63,7 +63,6 @@ void NewtonTreeCollisionAddFace(const NewtonCollision* treeCollision, int vertex
     }
 }
 
-// With optimize the tree is stored quantised (smaller, built a little slower).
 void NewtonTreeCollisionEndBuild(const NewtonCollision* treeCollision, int optimize) {
     engine::TreeMesh* mesh = buildingMesh(treeCollision);
     if (!mesh) return;

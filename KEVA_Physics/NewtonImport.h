@@ -4,7 +4,7 @@
 //
 // Conventions kept by every operation:
 // - Handles are opaque. Every operation accepts a null handle and then does
-//   nothing (getters write zeros and return 0 or null).
+//   nothing (getters write zeros, or the identity matrix, and return 0 or null).
 // - Vectors are three dFloat; matrices are sixteen dFloat in OpenGL
 //   column-major order (0..2 the x axis, 4..6 y, 8..10 z, 12..14 the
 //   translation). A body's matrix places its shape; it is not moved by the
@@ -138,8 +138,9 @@ NewtonCollision* NewtonCreateCylinder(const NewtonWorld* newtonWorld, dFloat rad
                                       const dFloat* offsetMatrix);
 NewtonCollision* NewtonCreateCapsule(const NewtonWorld* newtonWorld, dFloat radius, dFloat height, int shapeID,
                                      const dFloat* offsetMatrix);
-// Points are read every strideInBytes bytes. Fewer than four points, or points
-// in one plane, give a thin hull; no valid point gives a tiny one.
+// Points are read every strideInBytes bytes; the hull keeps every point on it
+// (tolerance is not needed). Fewer than four points, or points in one plane,
+// give a thin hull; no valid point gives a tiny one.
 NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* newtonWorld, int count, const dFloat* vertexCloud,
                                         int strideInBytes, dFloat tolerance, int shapeID, const dFloat* offsetMatrix);
 // A shape made of convex parts (each placed by its own offset); static meshes are left out.
@@ -173,6 +174,8 @@ void NewtonTreeCollisionBeginBuild(const NewtonCollision* treeCollision);
 // vertexCount ≥ 3 points (a fan), read every strideInBytes bytes.
 void NewtonTreeCollisionAddFace(const NewtonCollision* treeCollision, int vertexCount, const dFloat* vertexPtr,
                                 int strideInBytes, int faceAttribute);
+// With optimize the tree of triangles is stored quantised (smaller, a little
+// slower to build). Contacts ignore the edges between the mesh's own faces.
 void NewtonTreeCollisionEndBuild(const NewtonCollision* treeCollision, int optimize);
 
 // ---- Joints ---------------------------------------------------------------
