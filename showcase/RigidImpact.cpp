@@ -49,7 +49,9 @@ void VIEWIMPACT() {
     STEPSCENE(NEWWORLD3, TICKSCALEDSTEP(5000, 1000));
     glTranslatef(-10, 0, 10);
     for (const Push& push : kPushes)
-        if (SETGLKEY(push.key)) PHY_ADDIMPULSE(NEWCYLINDER3[0].NEWBODY, GLVECTOR(push.strength, 0, 0));
+        if (SETGLKEY(push.key))
+            for (const PHY_Cylinder& cylinder : NEWCYLINDER3)
+                PHY_ADDIMPULSE(cylinder.NEWBODY, GLVECTOR(push.strength, 0, 0));
     SCENEMATERIAL(192, 192, 192);
     for (std::size_t i = 0; i < 2 && i < NEWBOX3.size(); ++i) NEWBOX3[i].DRAW();
     SCENEMATERIAL(188, 250, 192);
