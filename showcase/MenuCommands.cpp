@@ -93,7 +93,6 @@ std::int32_t OPENGL_ADDCOMMAND(HWND, std::uint32_t, std::int32_t wparam, std::in
         showHelp(HELPTXT5[0]);
         return 0;
     }
-    if (scene->menuCleanup) scene->menuCleanup();
     scene->init();
     return 0;
 }

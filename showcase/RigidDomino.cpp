@@ -23,12 +23,10 @@ void addTile(std::vector<PHY_Box>& tiles, const TGLVector& pos) {
 
 }  // namespace
 
-void HIDEDOMINOROWS() { DELETEALL(NEWBOX5A); }
-
 void INITDOMINO() {
     STARTSCENEINIT(false);
     // The tiles of the last build belong to the world about to be destroyed.
-    HIDEDOMINOROWS();
+    DELETEALL(NEWBOX5A);
     REPLACEWORLD(NEWWORLD5, PHY_INITWORLD(15));
     PHY_SETWORLDSIZE(NEWWORLD5, -800, -800, -800, 800, 800, 800);
     NEWBOX5.clear();

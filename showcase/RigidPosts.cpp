@@ -21,12 +21,10 @@ void addPost(std::vector<PHY_Box>& posts, int b, int k, float columnShift) {
 
 }  // namespace
 
-void HIDESTICKROWS() { DELETEALL(NEWBOX6A); }
-
 void INITSTICKBOX() {
     STARTSCENEINIT(true);
     // The posts of the last build belong to the world about to be destroyed.
-    HIDESTICKROWS();
+    DELETEALL(NEWBOX6A);
     REPLACEWORLD(NEWWORLD6, PHY_INITWORLD(60));
     PHY_SETWORLDSIZE(NEWWORLD6, -800, -800, -800, 800, 800, 800);
     NEWBOX6.clear();

@@ -34,9 +34,6 @@ extern std::vector<PHY_Box> NEWBOX10;
 extern PHY_CUSTOMFACETORUS NEWTORUS10[11];
 extern PHY_Bullet BULLET10[11];
 
-// Hide the tiles / posts of the previous build before the scene is rebuilt.
-void HIDEDOMINOROWS();
-void HIDESTICKROWS();
 
 // Keys "1" to "8" fire launchers 0 to 7: spheres of radius 1.5, 3, 4.5 and 6,
 // fast on the odd keys and slow on the even ones.

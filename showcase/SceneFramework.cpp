@@ -6,6 +6,7 @@
 #include "showcase/GravitySelector.h"
 #include "showcase/Shell.h"
 
+#include <cmath>
 #include <cstdlib>
 
 std::int32_t SETFREQ = 0;
@@ -23,10 +24,12 @@ void STARTSCENEINIT(bool tickScaled) {
 }
 
 float TICKSCALEDSTEP(float a, float b) {
-    // A tick count of 0 would divide by zero; the engine clamps any step anyway.
+    // A tick count of 0 would divide by zero, and one past 24.8 days of uptime
+    // reads as negative in 32 bits: its size is what matters. The engine clamps
+    // whatever step results.
     if (SETFREQ == 0) return 0;
     const std::int32_t elapsed = SETSTART - SETEND;
-    return static_cast<float>(elapsed) / static_cast<float>(SETFREQ) * a * b;
+    return static_cast<float>(elapsed) / std::fabs(static_cast<float>(SETFREQ)) * a * b;
 }
 
 void STARTTICKFRAME() { SETSTART = ticks(); }

@@ -59,9 +59,8 @@ void TESTVHEICLE();
 struct SceneEntry {
     std::int32_t code;     // scene number = menu command id
     const char* viewerName;
-    void (*init)();        // nullptr: the scene is never rebuilt from the menu
+    void (*init)();  // nullptr: never rebuilt from the menu; hides what its last build left in only-grown arrays
     void (*view)();
-    void (*menuCleanup)();  // hides the records of only-grown arrays before a rebuild from the menu
     NewtonWorld* const* world;  // the scene's world variable; nullptr for the vehicle
 };
 
