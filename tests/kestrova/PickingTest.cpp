@@ -24,8 +24,6 @@ class Picking : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
         OPENGL_INIT(1000, 1, 0, 0, 0);
     }
     void TearDown() override {

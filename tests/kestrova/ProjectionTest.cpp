@@ -19,8 +19,6 @@ class Projection : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
     }
 
     void fillSquare(float x, float y, float half, float alpha) {

@@ -29,8 +29,6 @@ struct Exhibit {
 class SolidsPicture : public OffscreenGL {};
 
 TEST_F(SolidsPicture, EverySolidLitFromTheFront) {
-    WIDTH = 800;
-    HEIGHT = 600;
     OPENGL_INIT(1000, 1, 0.12, 0.12, 0.18);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SETGLREFRACTIVE();

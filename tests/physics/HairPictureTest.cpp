@@ -34,8 +34,6 @@ protected:
     void SetUp() override {
         OffscreenGL::SetUp();
         PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_EARTH_GRAVITY), 0);
-        WIDTH = 800;
-        HEIGHT = 600;
         OPENGL_INIT(1000, 0, 0, 0, 0);
         SETGLREFRACTIVE();
         SETGLLIGHT(GL_LIGHT0, 0.1f, 0, 0, 0);

@@ -17,8 +17,6 @@ class GravityArrows : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
         OPENGL_INIT(1000, 0, 0, 0, 0);
         if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
         for (auto& counter : TIMER) counter = 0;

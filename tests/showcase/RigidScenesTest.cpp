@@ -26,8 +26,6 @@ class RigidScenes : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
         OPENGL_INIT(1000, 0, 0, 0, 0);
         if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
         SETGRAVITY = 8;  // "TERRA"

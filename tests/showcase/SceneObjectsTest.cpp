@@ -23,8 +23,6 @@ class SceneObjects : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
         OPENGL_INIT(1000, 0, 0, 0, 0);
         glLoadIdentity();
         glTranslatef(0, 0, -30);

@@ -13,8 +13,6 @@ class ShellKeys : public OffscreenGL {
 protected:
     void SetUp() override {
         OffscreenGL::SetUp();
-        WIDTH = 800;
-        HEIGHT = 600;
         for (auto& counter : TIMER) counter = 0;
         for (auto& key : SETKEY) key = 0;
         SELECTDEMO = 0;

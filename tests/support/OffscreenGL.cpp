@@ -1,5 +1,6 @@
 #include "OffscreenGL.h"
 
+#include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
 
 #include <GL/gl.h>
@@ -7,6 +8,9 @@
 
 void OffscreenGL::SetUp() {
     ASSERT_TRUE(platform::createOffscreenContext(800, 600));
+    // The toolkit's window size, which its projections and picking use.
+    WIDTH = 800;
+    HEIGHT = 600;
     // Every test starts from the GL defaults that matter to the toolkit.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
