@@ -286,6 +286,8 @@ void forEachConvexPiece(const NewtonCollision& shape, const btTransform& place, 
     }
 }
 
+// Points on the ellipsoid of the given radii, ring by ring from pole to pole.
+std::vector<btVector3> ellipsoidPoints(const btVector3& radii);
 // The faces of a convex shape in its body frame (offset included).
 const Polygons& convexPolygons(const NewtonCollision& shape);
 MassProperties massProperties(const NewtonCollision& shape);

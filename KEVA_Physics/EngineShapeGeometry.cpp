@@ -38,7 +38,7 @@ std::vector<btVector3> outlinePoints(const NewtonCollision& shape) {
         }
         break;
     case ShapeKind::Sphere:
-        addCap(points, d, 0, 0, kRings);
+        points = ellipsoidPoints(d);
         break;
     case ShapeKind::Cone:
         points.emplace_back(d.y() / 2, 0, 0);
@@ -129,6 +129,12 @@ MassProperties boxProperties(const NewtonCollision& shape) {
 }
 
 }  // namespace
+
+std::vector<btVector3> ellipsoidPoints(const btVector3& radii) {
+    std::vector<btVector3> points;
+    addCap(points, radii, 0, 0, kRings);
+    return points;
+}
 
 const Polygons& convexPolygons(const NewtonCollision& shape) {
     if (!shape.polygons) shape.polygons = std::make_unique<Polygons>(hullFaces(outlinePoints(shape), shape.offset));

@@ -110,13 +110,20 @@ NewtonCollision* NewtonCreateSphere(const NewtonWorld* newtonWorld, dFloat radiu
     if (radii.x() == radii.y() && radii.y() == radii.z()) {
         core = std::make_unique<btSphereShape>(radii.x());
     } else {
-        // An ellipsoid: a unit sphere scaled by the three radii.
-        const btVector3 centre(0, 0, 0);
-        const btScalar unit = 1;
-        auto ellipsoid = std::make_unique<btMultiSphereShape>(&centre, &unit, 1);
-        ellipsoid->setLocalScaling(radii);
-        ellipsoid->setMargin(marginFor(radii[radii.minAxis()]));
-        core = std::move(ellipsoid);
+        // An ellipsoid: the hull of points on it, drawn in by the margin that
+        // Bullet rounds the hull with, so that it reaches each radius exactly.
+        // (A scaled sphere shape answers with points that are not the
+        // ellipsoid's farthest, and its contacts rock a resting ellipsoid ever
+        // harder.)
+        const btScalar margin = marginFor(radii[radii.minAxis()]);
+        auto hull = std::make_unique<btConvexHullShape>();
+        for (const btVector3& point : engine::ellipsoidPoints(radii - btVector3(margin, margin, margin))) {
+            hull->addPoint(point, false);
+        }
+        hull->optimizeConvexHull();
+        hull->setMargin(margin);
+        hull->recalcLocalAabb();
+        core = std::move(hull);
     }
     return addShape(newtonWorld, ShapeKind::Sphere, shapeID, offsetMatrix, std::move(core), radii);
 }
