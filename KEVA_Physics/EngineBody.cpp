@@ -14,9 +14,9 @@ constexpr btScalar kLightestMass = btScalar(0.001);
 constexpr btScalar kLeastInertiaPerMass = btScalar(1e-4);
 
 btVector3 sensibleInertia(const NewtonBody& body, btScalar mass, const btVector3& given) {
-    btVector3 fromShape;
+    btVector3 fromShape(0, 0, 0);
     body.rigid.getCollisionShape()->calculateLocalInertia(mass, fromShape);
-    btVector3 inertia;
+    btVector3 inertia(0, 0, 0);
     for (int axis = 0; axis < 3; ++axis) {
         btScalar value = btFabs(given[axis]);
         if (!(value > 0) || !std::isfinite(value)) value = fromShape[axis];

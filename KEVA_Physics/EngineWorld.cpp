@@ -1,5 +1,6 @@
 // Worlds: creation and destruction, solver switches, the world box and the update.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -209,9 +210,16 @@ void NewtonSetWorldSize(const NewtonWorld* newtonWorld, const dFloat* minPoint, 
     world->sizeMax.setMax(b);
 }
 
+namespace {
+double updateMilliseconds = 0;
+}
+
+double NewtonGetUpdateMilliseconds() { return updateMilliseconds; }
+
 void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
     NewtonWorld* world = edit(newtonWorld);
     if (!world || world->updating) return;
+    const auto started = std::chrono::steady_clock::now();
     const btScalar step = timestep >= kShortestStep ? std::min<btScalar>(timestep, kLongestStep) : kShortestStep;
     world->updating = true;
     runForceCallbacks(*world, step);
@@ -224,6 +232,7 @@ void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
     stopBodiesOutsideWorld(*world);
     world->updating = false;
     for (NewtonBody* body : std::exchange(world->doomed, {})) engine::destroyBody(*body);
+    updateMilliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
 }
 
 int NewtonWorldGetBodyCount(const NewtonWorld* newtonWorld) {
