@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <random>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 // A file with the fixed header of `type`, the size and depth, then `data`.
 Bytes tgaFile(std::uint8_t type, unsigned width, unsigned height, std::uint8_t bits, const Bytes& data) {
-    Bytes file = {0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, std::uint8_t(width & 0xFF), std::uint8_t(width >> 8),
-                  std::uint8_t(height & 0xFF), std::uint8_t(height >> 8), bits, 0};
-    file.insert(file.end(), data.begin(), data.end());
+    const std::uint8_t header[18] = {0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, std::uint8_t(width & 0xFF),
+                                     std::uint8_t(width >> 8), std::uint8_t(height & 0xFF), std::uint8_t(height >> 8),
+                                     bits, 0};
+    Bytes file(sizeof header + data.size());
+    std::copy(header, header + sizeof header, file.begin());
+    std::copy(data.begin(), data.end(), file.begin() + sizeof header);
     return file;
 }
 
