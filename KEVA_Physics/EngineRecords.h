@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "KEVA_Physics/EngineSolver.h"
 #include "KEVA_Physics/KEVA_NewtonExt.h"
 #include "KEVA_Physics/NewtonImport.h"
 
@@ -203,7 +204,7 @@ struct NewtonWorld {
     btDefaultCollisionConfiguration configuration;
     btCollisionDispatcher dispatcher;
     btDbvtBroadphase broadphase;
-    btSequentialImpulseConstraintSolver solver;
+    engine::ShuffledSolver solver;
     btDiscreteDynamicsWorld dynamics;
     engine::PairFilter pairFilter;
     engine::MaterialTable materials;

@@ -28,10 +28,9 @@ btDefaultCollisionConstructionInfo poolSizes() {
 
 // Exact settings solve more passes and keep two friction directions per contact
 // from step to step; the fast ones, the scenes' usual, solve fewer passes with
-// one friction direction along the sliding. Contacts are solved in a shuffled
-// order each pass, so that a tall wall's rows do not all lean the way the
-// bodies were made; and they push overlapping bodies apart gently, so that the
-// rows of a wall that lands do not throw the ones above them up.
+// one friction direction along the sliding. Contacts push overlapping bodies
+// apart gently, so that the rows of a wall that lands do not throw the ones
+// above them up.
 void applySolverSettings(NewtonWorld& world) {
     btContactSolverInfo& info = world.dynamics.getSolverInfo();
     if (world.solverModel == 0) {
@@ -41,7 +40,7 @@ void applySolverSettings(NewtonWorld& world) {
     } else {
         info.m_numIterations = std::clamp(world.solverModel, 2, 100);
     }
-    int mode = SOLVER_USE_WARMSTARTING | SOLVER_RANDMIZE_ORDER;
+    int mode = SOLVER_USE_WARMSTARTING;
     if (world.frictionModel == 0) mode |= SOLVER_USE_2_FRICTION_DIRECTIONS | SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
     if (world.platform != 0) mode |= SOLVER_SIMD;
     info.m_solverMode = mode;

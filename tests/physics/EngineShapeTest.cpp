@@ -191,9 +191,14 @@ TEST_F(EngineShape, ABoxRestsStillOnAStaticMesh) {
     const Vec landed = positionOf(box);
     EXPECT_NEAR(landed.y, 0.5f, 0.02f);
     EXPECT_LT(length(landed - Vec{2, 0.5f, 3}), 0.03f);
-    simulate(world, 4.0f, 0.012f);
-    EXPECT_LT(length(positionOf(box) - landed), 1e-3f);
+    // It may still shift by a millimetre or so while it settles; then it falls
+    // asleep and stays put.
+    simulate(world, 3.0f, 0.012f);
+    const Vec settled = positionOf(box);
+    EXPECT_LT(length(settled - landed), 3e-3f);
     EXPECT_EQ(NewtonBodyGetSleepState(box), 1);
+    simulate(world, 2.0f, 0.012f);
+    EXPECT_LT(length(positionOf(box) - settled), 1e-5f);
     EXPECT_FLOAT_EQ(positionOf(ground).y, 0);
 
     const Outline faces = outline(tree, identityAt({0, 0, 0}));

@@ -1,0 +1,27 @@
+#pragma once
+// Inside the engine interface only: the constraint solver of every world.
+#include <BulletDynamics/ConstraintSolver/btSequentialImpulseConstraintSolver.h>
+
+#include <random>
+
+namespace engine {
+
+// Sequential impulses that solve the contacts and the joints in a new random
+// order each update, so that no body of a stack is always pushed before its
+// neighbour and a tall wall does not lean the way it was built. The friction
+// rows keep the order of their contacts: shuffling them as well made no
+// difference to the walls and cost a third more time in large piles, whose
+// rows then no longer come from memory one after another.
+class ShuffledSolver : public btSequentialImpulseConstraintSolver {
+protected:
+    btScalar solveSingleIteration(int iteration, btCollisionObject** bodies, int numBodies,
+                                  btPersistentManifold** manifolds, int numManifolds, btTypedConstraint** constraints,
+                                  int numConstraints, const btContactSolverInfo& info, btIDebugDraw* debugDrawer) override;
+
+private:
+    void shuffle(btAlignedObjectArray<int>& order);
+
+    std::minstd_rand random_;
+};
+
+}  // namespace engine
