@@ -1,6 +1,6 @@
 // The faces of convex shapes and the mass properties computed from them.
-#include <LinearMath/btConvexHullComputer.h>
 
+#include "KEVA_Physics/EngineHullCache.h"
 #include "KEVA_Physics/EngineRecords.h"
 
 namespace engine {
@@ -68,8 +68,7 @@ std::vector<btVector3> outlinePoints(const NewtonCollision& shape) {
 Polygons hullFaces(const std::vector<btVector3>& points, const btTransform& place) {
     Polygons faces;
     if (points.size() < 3) return faces;
-    btConvexHullComputer hull;
-    hull.compute(points[0].m_floats, sizeof(btVector3), static_cast<int>(points.size()), 0, 0);
+    const btConvexHullComputer& hull = computedHull(points, 0, 0).hull;
     for (int f = 0; f < hull.faces.size(); ++f) {
         const btConvexHullComputer::Edge* start = &hull.edges[hull.faces[f]];
         const btConvexHullComputer::Edge* edge = start;

@@ -1,9 +1,9 @@
 // Convex shapes and compounds: creation, reference counting, release.
 #include <BulletCollision/CollisionShapes/btConvexHullShape.h>
-#include <LinearMath/btConvexHullComputer.h>
 
 #include <algorithm>
 
+#include "KEVA_Physics/EngineHullCache.h"
 #include "KEVA_Physics/EngineRecords.h"
 
 using engine::edit;
@@ -56,15 +56,12 @@ std::vector<btVector3> readPoints(int count, const dFloat* cloud, int strideInBy
 // Bullet rounds a hull by its margin, outside the points; the hull is first
 // shrunk by that margin so that the rounded surface passes through the points.
 std::unique_ptr<btConvexHullShape> hullShape(const std::vector<btVector3>& points) {
-    btConvexHullComputer shrunk;
-    const btScalar shrink = points.size() >= 4 ? shrunk.compute(points[0].m_floats, sizeof(btVector3),
-                                                                static_cast<int>(points.size()), kLargestMargin,
-                                                                btScalar(0.25))
-                                               : 0;
+    const engine::ComputedHull* shrunk =
+        points.size() >= 4 ? &engine::computedHull(points, kLargestMargin, btScalar(0.25)) : nullptr;
     auto hull = std::make_unique<btConvexHullShape>();
-    if (shrink > 0 && shrunk.vertices.size() >= 4) {
-        for (int i = 0; i < shrunk.vertices.size(); ++i) hull->addPoint(shrunk.vertices[i], false);
-        hull->setMargin(shrink);
+    if (shrunk && shrunk->shrunkBy > 0 && shrunk->hull.vertices.size() >= 4) {
+        for (int i = 0; i < shrunk->hull.vertices.size(); ++i) hull->addPoint(shrunk->hull.vertices[i], false);
+        hull->setMargin(shrunk->shrunkBy);
     } else {
         for (const btVector3& point : points) hull->addPoint(point, false);
         hull->optimizeConvexHull();
