@@ -8,10 +8,9 @@ namespace engine {
 
 // Sequential impulses that solve the contacts and the joints in a new random
 // order each update, so that no body of a stack is always pushed before its
-// neighbour and a tall wall does not lean the way it was built. The friction
-// rows keep the order of their contacts: shuffling them as well made no
-// difference to the walls and cost a third more time in large piles, whose
-// rows then no longer come from memory one after another.
+// neighbour and a tall wall does not lean the way it was built. Each contact's
+// friction is solved right after it (the world interleaves them), bounded by
+// what that contact pushes at that moment.
 class ShuffledSolver : public btSequentialImpulseConstraintSolver {
 protected:
     btScalar solveSingleIteration(int iteration, btCollisionObject** bodies, int numBodies,
@@ -20,6 +19,7 @@ protected:
 
 private:
     void shuffle(btAlignedObjectArray<int>& order);
+    void followContactOrder();
 
     std::minstd_rand random_;
 };

@@ -28,9 +28,10 @@ btDefaultCollisionConstructionInfo poolSizes() {
 
 // Exact settings solve more passes and keep two friction directions per contact
 // from step to step; the fast ones, the scenes' usual, solve fewer passes with
-// one friction direction along the sliding. Contacts push overlapping bodies
-// apart gently, so that the rows of a wall that lands do not throw the ones
-// above them up.
+// one friction direction along the sliding. Each contact's friction is solved
+// right after it, while both bodies are still at hand in the cache. Contacts
+// push overlapping bodies apart gently, so that the rows of a wall that lands
+// do not throw the ones above them up.
 void applySolverSettings(NewtonWorld& world) {
     btContactSolverInfo& info = world.dynamics.getSolverInfo();
     if (world.solverModel == 0) {
@@ -40,7 +41,7 @@ void applySolverSettings(NewtonWorld& world) {
     } else {
         info.m_numIterations = std::clamp(world.solverModel, 2, 100);
     }
-    int mode = SOLVER_USE_WARMSTARTING;
+    int mode = SOLVER_USE_WARMSTARTING | SOLVER_INTERLEAVE_CONTACT_AND_FRICTION_CONSTRAINTS;
     if (world.frictionModel == 0) mode |= SOLVER_USE_2_FRICTION_DIRECTIONS | SOLVER_ENABLE_FRICTION_DIRECTION_CACHING;
     if (world.platform != 0) mode |= SOLVER_SIMD;
     info.m_solverMode = mode;
