@@ -1,5 +1,4 @@
 // The faces of convex shapes and the mass properties computed from them.
-
 #include "KEVA_Physics/EngineHullCache.h"
 #include "KEVA_Physics/EngineRecords.h"
 

@@ -59,6 +59,22 @@ TEST_F(EngineMaterial, FrictionIsKeptPerPairOfGroups) {
     EXPECT_LT(length(velocityOf(brick)), 0.01f);
 }
 
+// Each contact's friction is bounded by that contact's own push, however the
+// solver orders its rows: a heavy and a light block slid alike stop alike.
+TEST_F(EngineMaterial, FrictionDependsOnEachBodysOwnWeight) {
+    addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
+    NewtonBody* heavy = addBox(world, {0, 0.25f, -5}, {2, 0.5f, 2}, 200);
+    NewtonBody* light = addBox(world, {0, 0.25f, 5}, {2, 0.5f, 2}, 0.5f);
+    simulate(world, 0.5f);
+    const Vec slide{4, 0, 0};
+    NewtonBodySetVelocity(heavy, &slide.x);
+    NewtonBodySetVelocity(light, &slide.x);
+    simulate(world, 1.5f);
+    const float stop = 4 * 4 / (2 * 0.5f * 9.81f);  // v²/(2µg) with the default friction
+    EXPECT_NEAR(positionOf(heavy).x, stop, 0.15f);
+    EXPECT_NEAR(positionOf(light).x, stop, 0.15f);
+}
+
 TEST_F(EngineMaterial, ARolledBallComesToRest) {
     addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
     NewtonBody* ball = ballAt(world, {0, 0.5f, 0}, 0);
