@@ -4,7 +4,7 @@
 // drawing inside its transform. Angles are degrees.
 #include <cstdint>
 
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 // Installs the standard gravity callback PHY_GETGRAVITYFORCE.

@@ -1,6 +1,6 @@
 #pragma once
 // The few steps every body kind of the layer shares when it is built.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyBody.h"
 #include "kestrova/GLTypes.h"
 

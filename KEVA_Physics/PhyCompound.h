@@ -1,6 +1,6 @@
 #pragma once
 // A body made of several convex pieces.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

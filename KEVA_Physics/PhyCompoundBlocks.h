@@ -1,7 +1,7 @@
 #pragma once
 // Typical pieces of a compound body (prisms, cones, truncated cones,
 // eight-corner boxes): their convex shapes and their drawing.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 // A body shaped as the convex hull of a list of points.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <array>

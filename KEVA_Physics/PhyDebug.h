@@ -1,7 +1,7 @@
 #pragma once
 // Green outlines of every collision shape, and the ray-cast callbacks that
 // pick the body under the mouse.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 // callback.
 #include <cstdint>
 
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 // The current blast field, one for the whole program.

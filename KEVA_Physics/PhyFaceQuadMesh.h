@@ -1,6 +1,6 @@
 #pragma once
 // Static meshes of quads (tree collisions), as the height map uses them.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

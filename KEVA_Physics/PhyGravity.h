@@ -3,7 +3,7 @@
 // standard force callback and the launch impulse of bullets.
 #include <cstdint>
 
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 // Accelerations along y (negative: downwards).

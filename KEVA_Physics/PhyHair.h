@@ -2,7 +2,7 @@
 // Hair and ropes: a straight chain of thin three-sided pieces joined end to end
 // by ball joints, optionally hung from a body at its root and tied to a load
 // at its tip.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Joints between two bodies. The parent may be null: the child is then held by
 // the fixed world. Points and directions are in world space; joints are never
 // removed and live as long as their world.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

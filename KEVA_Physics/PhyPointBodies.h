@@ -4,7 +4,7 @@
 // convex segments. They draw and hide like the primitive kinds.
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyConvexHull.h"
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

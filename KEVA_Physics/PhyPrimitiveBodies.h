@@ -3,7 +3,7 @@
 // capsule and sphere (an ellipsoid in general). A scene calls a kind's set-up
 // once and its DRAW every frame; the engine owns the motion. DELETE only hides
 // the body, which goes on colliding. Material and colour are the caller's.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 #include <cstdint>

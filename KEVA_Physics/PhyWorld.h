@@ -3,7 +3,7 @@
 // box, and stepping on a fixed time slice that follows wall-clock time.
 #include <cstdint>
 
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "kestrova/GLTypes.h"
 
 // The corners last given to PHY_SETWORLDSIZE (debug drawing walks this box).

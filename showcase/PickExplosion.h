@@ -1,7 +1,7 @@
 #pragma once
 // An explosion charged by holding the left button on a body: the charge grows
 // one unit a frame (up to twice `strength`) and goes off on release.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every scene shares: the tick clock of the time-scaled scenes, the
 // material recipe, and the parts of the viewer skeleton.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The physics world of every scene, and their replacement on a rebuild.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 extern NewtonWorld* NEWWORLD;      // 200 friction
 extern NewtonWorld* NEWWORLD1;     // 201 joints

@@ -1,7 +1,7 @@
 #pragma once
 // Every scene is a pair: an initialiser that builds its world and bodies, and
 // a viewer that steps, draws and reads the scene's keys once per frame.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 #include <cstdint>
 

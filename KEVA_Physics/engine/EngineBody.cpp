@@ -2,7 +2,7 @@
 // mass, shape and the small per-body settings.
 #include <algorithm>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

@@ -1,5 +1,5 @@
 // Forces, torques and impulses on bodies.
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

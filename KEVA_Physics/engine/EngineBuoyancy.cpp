@@ -2,7 +2,7 @@
 // fluid's drag on it.
 #include <algorithm>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

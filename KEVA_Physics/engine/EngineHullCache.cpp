@@ -1,4 +1,4 @@
-#include "KEVA_Physics/EngineHullCache.h"
+#include "KEVA_Physics/engine/EngineHullCache.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 // Joints: ball (with an optional cone and twist limit), hinge, slider and up vector.
 #include <BulletDynamics/ConstraintSolver/btGeneric6DofSpring2Constraint.h>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

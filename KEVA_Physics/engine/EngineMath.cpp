@@ -1,5 +1,5 @@
 // Conversions between the engine's float arrays and Bullet's types.
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 namespace engine {
 

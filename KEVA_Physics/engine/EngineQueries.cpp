@@ -1,7 +1,7 @@
 // World queries: ray casts with the caller's filters, and bodies in a box.
 #include <algorithm>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

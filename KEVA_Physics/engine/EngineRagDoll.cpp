@@ -2,7 +2,7 @@
 // ball joint with a cone and twist limit.
 #include <algorithm>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "KEVA_Physics/EngineSolver.h"
-#include "KEVA_Physics/KEVA_NewtonExt.h"
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/EngineSolver.h"
+#include "KEVA_Physics/engine/KEVA_NewtonExt.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 namespace engine {
 

@@ -1,6 +1,6 @@
 // The faces of convex shapes and the mass properties computed from them.
-#include "KEVA_Physics/EngineHullCache.h"
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineHullCache.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 namespace engine {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "KEVA_Physics/EngineHullCache.h"
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineHullCache.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 using engine::ShapeKind;

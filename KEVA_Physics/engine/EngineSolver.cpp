@@ -1,4 +1,4 @@
-#include "KEVA_Physics/EngineSolver.h"
+#include "KEVA_Physics/engine/EngineSolver.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "KEVA_Physics/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineRecords.h"
 
 using engine::edit;
 

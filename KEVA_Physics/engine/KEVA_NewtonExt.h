@@ -7,7 +7,7 @@
 // along its own x axis, and it is joined to its parent by a ball joint where it
 // begins, half that length behind its origin. The bones of one ragdoll do not
 // collide with each other.
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 
 struct NewtonRagDoll;
 struct NewtonRagDollBone;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "KEVA_Physics/KEVA_NewtonExt.h"
+#include "KEVA_Physics/engine/KEVA_NewtonExt.h"
 #include "PhysicsTestSupport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // waking, and destroying a world with everything in it.
 #include <map>
 
-#include "KEVA_Physics/KEVA_NewtonExt.h"
+#include "KEVA_Physics/engine/KEVA_NewtonExt.h"
 #include "PhysicsTestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "KEVA_Physics/NewtonImport.h"
+#include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/GLTypes.h"
 
