@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "KEVA_Physics/engine/EngineRecords.h"
+#include "KEVA_Physics/engine/EngineTiming.h"
 
 using engine::edit;
 

@@ -37,7 +37,3 @@ NewtonBody* NewtonRagDollBoneGetBody(const NewtonRagDollBone* bone);
 void NewtonRagDollBoneSetLimits(const NewtonRagDollBone* bone, const dFloat* coneDir, dFloat minConeAngle,
                                 dFloat maxConeAngle, dFloat maxTwistAngle, const dFloat* bilateralConeDir,
                                 dFloat negativeBilateralConeAngle, dFloat positiveBilateralConeAngle);
-
-// Milliseconds spent inside NewtonUpdate by every world since the program
-// started (for the scene runner's timings).
-double NewtonGetUpdateMilliseconds();

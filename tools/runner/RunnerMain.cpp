@@ -3,7 +3,7 @@
 // frames; writes the last frame as a PNG and the timings as JSON.
 #include "RunnerOptions.h"
 
-#include "KEVA_Physics/engine/KEVA_NewtonExt.h"
+#include "KEVA_Physics/engine/EngineTiming.h"
 #include "kestrova/Input.h"
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
