@@ -1,6 +1,6 @@
 #pragma once
 // Where the blocks of a stacked pile go.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

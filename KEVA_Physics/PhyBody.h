@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 // Installs the standard gravity callback PHY_GETGRAVITYFORCE.
 void PHY_SETBODYPROPCALLBACK(const NewtonBody* body);

@@ -2,7 +2,7 @@
 // The few steps every body kind of the layer shares when it is built.
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyBody.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <span>
 

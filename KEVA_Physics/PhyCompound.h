@@ -1,7 +1,7 @@
 #pragma once
 // A body made of several convex pieces.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 #include <span>

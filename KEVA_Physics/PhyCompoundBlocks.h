@@ -2,7 +2,7 @@
 // Typical pieces of a compound body (prisms, cones, truncated cones,
 // eight-corner boxes): their convex shapes and their drawing.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A body shaped as the convex hull of a list of points.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <array>
 #include <cstdint>

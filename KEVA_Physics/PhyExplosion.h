@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 // The current blast field, one for the whole program.
 extern TGLVector EXPLOPOS;

@@ -1,7 +1,7 @@
 #pragma once
 // Static meshes of quads (tree collisions), as the height map uses them.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 #include <span>

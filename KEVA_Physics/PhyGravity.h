@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 // Accelerations along y (negative: downwards).
 constexpr double PHY_SUN_GRAVITY = -273.699;

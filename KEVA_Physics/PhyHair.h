@@ -3,7 +3,7 @@
 // by ball joints, optionally hung from a body at its root and tied to a load
 // at its tip.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 #include <vector>

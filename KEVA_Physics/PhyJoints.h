@@ -3,7 +3,7 @@
 // the fixed world. Points and directions are in world space; joints are never
 // removed and live as long as their world.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

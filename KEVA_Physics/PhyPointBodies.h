@@ -5,7 +5,7 @@
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyConvexHull.h"
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

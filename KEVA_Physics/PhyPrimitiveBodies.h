@@ -4,7 +4,7 @@
 // once and its DRAW every frame; the engine owns the motion. DELETE only hides
 // the body, which goes on colliding. Material and colour are the caller's.
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Vector helpers on TGLVector (each returns a new vector), and the two force
 // formulas of the vehicle scene, which moves its car without the engine.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 TGLVector VECSUB(const TGLVector& a, const TGLVector& b);
 TGLVector VECADD(const TGLVector& a, const TGLVector& b);

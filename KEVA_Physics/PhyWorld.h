@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "KEVA_Physics/engine/NewtonImport.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 // The corners last given to PHY_SETWORLDSIZE (debug drawing walks this box).
 extern TGLVector PHYWORLDMIN;

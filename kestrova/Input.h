@@ -1,6 +1,6 @@
 #pragma once
 // Polled keyboard and mouse state, and the orbit camera that mouse drags drive.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

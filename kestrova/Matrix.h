@@ -1,6 +1,6 @@
 #pragma once
 // Body matrices from Euler angles, and rotating vectors by a matrix's rotation part.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 TGLBaseMatrix MATRIXLOADIDENTITY();
 

@@ -1,7 +1,7 @@
 #pragma once
 // Mapping the mouse into the scene: unprojecting window points and picking
 // named objects of a display list.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // normals and texture coordinates; colour, material and texture are the
 // caller's. Closed solids are counter-clockwise seen from outside, so back-face
 // culling (SETGLREFRACTIVE) leaves their outside visible.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 // Shell state that the scenes read, and the shell's start-up and frame.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Records what a drawing routine emits, through the GL feedback buffer, in the
 // routine's own object coordinates.
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 #include <array>
 #include <functional>

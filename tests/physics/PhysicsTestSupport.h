@@ -6,7 +6,7 @@
 
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyGravity.h"
-#include "kestrova/GLTypes.h"
+#include "base/GLTypes.h"
 
 struct Vec {
     float x = 0, y = 0, z = 0;
