@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 TGLVector PHYWORLDMIN;
 TGLVector PHYWORLDMAX;

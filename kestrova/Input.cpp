@@ -1,7 +1,7 @@
 #include "kestrova/Input.h"
 
 #include "kestrova/WinTypes.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <GL/gl.h>
 

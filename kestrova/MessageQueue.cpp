@@ -1,6 +1,6 @@
 #include "kestrova/MessageQueue.h"
 
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <deque>
 

@@ -3,7 +3,7 @@
 #include "kestrova/Input.h"
 #include "kestrova/Menu.h"
 #include "kestrova/MessageQueue.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <cstdlib>
 

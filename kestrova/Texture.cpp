@@ -1,6 +1,6 @@
 #include "kestrova/Texture.h"
 
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <GL/gl.h>
 

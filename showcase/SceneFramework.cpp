@@ -2,7 +2,7 @@
 
 #include "KEVA_Physics/PhyDebug.h"
 #include "kestrova/Lights.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/Shell.h"
 

@@ -7,7 +7,7 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/OutlineText.h"
 #include "kestrova/Texture.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/Scenes.h"

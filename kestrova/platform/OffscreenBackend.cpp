@@ -1,6 +1,6 @@
 #include "kestrova/platform/OffscreenBackend.h"
 
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <GL/osmesa.h>
 #include <stb_image_write.h>

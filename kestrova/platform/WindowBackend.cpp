@@ -1,7 +1,7 @@
 // The program's window on SDL2: window and compatibility GL context, native
 // events turned into the toolkit's messages, and the menu bar drawn with Dear
 // ImGui just before each buffer swap.
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include "kestrova/Menu.h"
 #include "kestrova/MessageQueue.h"

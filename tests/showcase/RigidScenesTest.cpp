@@ -7,7 +7,7 @@
 #include "kestrova/Input.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/RigidScenes.h"
