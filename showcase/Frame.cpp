@@ -1,14 +1,14 @@
-// The frame: check marks, camera path, shell keys, the scene's viewer, overlay.
-#include "kestrova/Lights.h"
-#include "kestrova/Picking.h"
-#include "kestrova/Projection.h"
-#include "kestrova/RenderState.h"
+#include "showcase/Frame.h"
+
 #include "kestrova/Input.h"
+#include "kestrova/Lights.h"
 #include "kestrova/OGLWindow.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
-#include "showcase/Scenes.h"
+#include "showcase/Overlay.h"
+#include "showcase/SceneRegistry.h"
 #include "showcase/Shell.h"
+#include "showcase/VehicleState.h"
 
 #include <GL/gl.h>
 
@@ -49,7 +49,7 @@ void FOLLOWCAMERA() {
 }
 
 void SETCHECKMARKS() {
-    for (const SceneEntry& scene : SCENES)
+    for (const SceneRow& scene : SCENEROWS())
         CHECKMENUCMD(MENU[1], static_cast<std::uint32_t>(scene.code), 8, 0, SELECTTYPE(scene.code, SELECTDEMO));
 }
 
@@ -84,7 +84,8 @@ void OPENGL_DRAW() {
     if (REPEATCOUNTER(TIMER[5], SETGLKEY('D'))) ENABLEDEBUG = !ENABLEDEBUG;
     if (SETGLKEY('Q')) SELECTDEMO = 0;
 
-    if (const SceneEntry* scene = FINDSCENE(SELECTDEMO)) scene->view();
+    const SceneRow* scene = FINDSCENE(SELECTDEMO);
+    if (scene && scene->view) scene->view();
 
     glEnable(GL_BLEND);
     OPENGL_DRAW2D();

@@ -1,45 +1,22 @@
 #include "showcase/GravitySelector.h"
 
-#include "KEVA_Physics/PhyGravity.h"
-#include "kestrova/Lights.h"
-#include "kestrova/Picking.h"
-#include "kestrova/Projection.h"
-#include "kestrova/RenderState.h"
 #include "kestrova/Input.h"
-#include "kestrova/OutlineText.h"
+#include "kestrova/Picking.h"
+#include "kestrova/RenderState.h"
 #include "kestrova/Texture.h"
+#include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
+#include "showcase/TexturedQuad.h"
 
 #include <GL/gl.h>
 
-#include <cmath>
-
-float NEWGRAVITY = 0;
 bool OVER[51] = {};
 bool CLICK[51] = {};
-
-const char* const GRAVITYNAMES[17] = {
-    "NO GRAVITA", "GRAVITA MOLTO BASSA", "GRAVITA BASSA", "PLUTONE", "LUNA",   "MARTE",
-    "MERCURIO",   "VENERE",              "TERRA",         "NETTUNO", "SATURNO", "URANO",
-    "GIOVE",      "SOLE",                "SOLEx2",        "SOLEx5",  "SOLEx10",
-};
+unsigned int EVENTSELECTION = 0;
 
 namespace {
 
-const double kLevelAcceleration[17] = {
-    PHY_NO_GRAVITY,   PHY_VERY_LITTLE_GRAVITY, PHY_LITTLE_GRAVITY, PHY_PLUTO_GRAVITY,  PHY_MOON_GRAVITY,
-    PHY_MARS_GRAVITY, PHY_MERCURY_GRAVITY,     PHY_VENUS_GRAVITY,  PHY_EARTH_GRAVITY,  PHY_NEPTUNE_GRAVITY,
-    PHY_SATURN_GRAVITY, PHY_URANUS_GRAVITY,    PHY_JUPITER_GRAVITY, PHY_SUN_GRAVITY,   PHY_BIG_GRAVITY,
-    PHY_VERY_BIG_GRAVITY, PHY_EXTREME_GRAVITY,
-};
-
-// The level as an index, or -1 when the value is not a whole level 0..16.
-int levelIndex(float gravity) {
-    if (!(gravity >= 0 && gravity <= 16) || std::floor(gravity) != gravity) return -1;
-    return static_cast<int>(gravity);
-}
-
-// The unit quad of the arrows and the logo, corners top-left, top-right, bottom-left, bottom-right.
+// The unit quad of the arrows, corners top-left, top-right, bottom-left, bottom-right.
 void ARROWQUAD() { QUAD(-1, 1, 0, 1, 1, 0, -1, -1, 0, 1, -1, 0); }
 
 void drawArrow(int index, float x, bool pointsRight) {
@@ -72,17 +49,6 @@ void BUILDGRAVITYPICKLIST() {
     glEndList();
 }
 
-void SELECTGRAVITY(float gravity) {
-    const int level = levelIndex(gravity);
-    if (level >= 0) NEWGRAVITY = static_cast<float>(kLevelAcceleration[level]);
-    PHY_SETGRAVITYFORCE(0, NEWGRAVITY, 0);
-}
-
-void VIEWTYPEGRAVITY(float x, float y, float gravity) {
-    const int level = levelIndex(gravity);
-    if (level >= 0) PUTGLTEXT(x, y, -0.05f, GRAVITYNAMES[level]);
-}
-
 void OBJSELECTON() {
     const int hover = SELECTOBJID(SETOMX, SETOMY, EVENTSELECTION);
     OVER[1] = hover == GRAVADD;
@@ -106,33 +72,4 @@ void GRAVITYARROWS() {
     if (REPEATCOUNTER(TIMER[7], CLICK[2])) SETGRAVITY += 1;
     if (SETGRAVITY > 16) SETGRAVITY = 0;
     OBJSELECTON();
-}
-
-void OPENGL_DRAW2D() {
-    OPENGL_I2D(0, 0, 0, 0);
-    TEXTUREON();
-    SETGLSPRITE();
-    TEXTURETGASELECTID(0);
-    glDisable(GL_LIGHTING);
-    glColor3f(1, 1, 1);
-    glPushMatrix();
-    glTranslatef(-1.2916666f, 1.0833334f, 0);
-    QUAD(-0.6666667f, 0.1666667f, 0, 0.6666667f, 0.1666667f, 0, -0.6666667f, -0.1666667f, 0, 0.6666667f,
-         -0.1666667f, 0);
-    glPopMatrix();
-    glEnable(GL_LIGHTING);
-    SETGLSPRITEOFF();
-    TEXTUREOFF();
-
-    glDisable(GL_LIGHTING);
-    glColor3f(0.6f, 0.6f, 0.6f);
-    if (SELECTDEMO != 0) {
-        PUTGLTEXT(70, 236, -0.05f, "GRAVITA");
-        VIEWTYPEGRAVITY(180, 236, SETGRAVITY);
-    } else {
-        PUTGLTEXT(-150, 0, 0.8f, "Selezionare un demo");
-    }
-    glColor3f(0.9f, 0.9f, 0.9f);
-    glEnable(GL_LIGHTING);
-    OPENGL_INIT(1000, 0, 0, 0, 0);
 }

@@ -1,14 +1,11 @@
 #pragma once
-// The help texts of the "Info demo" box, one array per menu group; lines are
-// joined with a single carriage return.
+// How the help boxes' texts are laid out: lines joined with a single carriage
+// return, no line break at the end.
+#include <initializer_list>
 #include <string>
 
-extern const std::string HELPTXT[12];
-extern const std::string HELPTXT1[4];
-extern const std::string HELPTXT2[2];
-extern const std::string HELPTXT3[1];
-extern const std::string HELPTXT4[2];
-extern const std::string HELPTXT5[1];
-
-// The help text of a scene for "Info demo", or nullptr when it has none.
-const std::string* HELPTEXTFORSCENE(int scene);
+// A scene's help: its description lines, an empty line, the commands every
+// scene has ("Comandi:", the mouse, R and D), then the scene's own keys.
+std::string SCENEHELP(std::initializer_list<const char*> description, std::initializer_list<const char*> keys);
+// The help of the first-person games, shown when one is chosen.
+std::string FIRSTPERSONHELP();

@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar and the handler of its commands.
+// The menu bar built from the scene rows, and the handler of its commands.
 #include "kestrova/WinTypes.h"
 
 #include <cstdint>

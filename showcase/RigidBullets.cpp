@@ -2,19 +2,18 @@
 #include "KEVA_Physics/PhyBlockPlacement.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
+NewtonWorld* NEWWORLD4 = nullptr;
 std::vector<PHY_Box> NEWBOX4;
 TGLVector BOXPOS4;
 PHY_Bullet BULLET[11];
 
 void INITIMPACTBULLET() {
-    STARTSCENEINIT(true);
-    REPLACEWORLD(NEWWORLD4, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD4, -800, -800, -800, 800, 800, 800);
+    OPENSCENE(NEWWORLD4, PHY_INITWORLD(60), SceneClock::TICKSCALED, GLVECTOR(800, 800, 800));
     NEWBOX4.clear();
 
     NEWBOX4.emplace_back().SETBOX(NEWWORLD4, GLVECTOR(0, 0, 0), GLVECTOR(0, 0, 0), GLVECTOR(25, 0.25f, 25), 0);
@@ -38,3 +37,10 @@ void VIEWIMPACTBULLET() {
     DEBUGSCENE(NEWWORLD4);
     ENDTICKFRAME();
 }
+
+namespace {
+const SceneRegistration row({204, "&CorpiRigidi", "Proiettili",
+                             SCENEHELP({"Esempio di proiettili sparati dal cursore", "del mouse."},
+                                       {"(1-8) Spara sfere di varie dimensioni"}),
+                             INITIMPACTBULLET, VIEWIMPACTBULLET, &NEWWORLD4});
+}  // namespace

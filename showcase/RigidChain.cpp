@@ -1,11 +1,12 @@
 // "Catena": eleven interlocked rings hanging from a static one, to shoot at.
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
+NewtonWorld* NEWWORLD10 = nullptr;
 std::vector<PHY_Box> NEWBOX10;
 PHY_CUSTOMFACETORUS NEWTORUS10[11];
 PHY_Bullet BULLET10[11];
@@ -28,9 +29,7 @@ const ChainLauncher kLaunchers[] = {
 }  // namespace
 
 void INITCHAIN() {
-    STARTSCENEINIT(true);
-    REPLACEWORLD(NEWWORLD10, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD10, -800, -800, -800, 800, 800, 800);
+    OPENSCENE(NEWWORLD10, PHY_INITWORLD(60), SceneClock::TICKSCALED, GLVECTOR(800, 800, 800));
     NEWBOX10.clear();
 
     NEWBOX10.emplace_back().SETBOX(NEWWORLD10, GLVECTOR(0, -0.75f, 0), GLVECTOR(0, 0, 0), GLVECTOR(30, 1, 30), 0);
@@ -54,3 +53,10 @@ void VIEWCHAIN() {
     DEBUGSCENE(NEWWORLD10);
     ENDTICKFRAME();
 }
+
+namespace {
+const SceneRegistration row({207, "&CorpiRigidi", "Catena",
+                             SCENEHELP({"Esempio di una catena realistica."},
+                                       {"(1-4) Spara sfere di varie dimensioni e", "forze."}),
+                             INITCHAIN, VIEWCHAIN, &NEWWORLD10});
+}  // namespace

@@ -1,11 +1,12 @@
 // "Domino": twelve rows of 25 tiles to topple with spheres.
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
+NewtonWorld* NEWWORLD5 = nullptr;
 std::vector<PHY_Box> NEWBOX5;
 std::vector<PHY_Box> NEWBOX5A;
 PHY_Bullet BULLET5[11];
@@ -24,11 +25,9 @@ void addTile(std::vector<PHY_Box>& tiles, const TGLVector& pos) {
 }  // namespace
 
 void INITDOMINO() {
-    STARTSCENEINIT(false);
     // The tiles of the last build belong to the world about to be destroyed.
     DELETEALL(NEWBOX5A);
-    REPLACEWORLD(NEWWORLD5, PHY_INITWORLD(15));
-    PHY_SETWORLDSIZE(NEWWORLD5, -800, -800, -800, 800, 800, 800);
+    OPENSCENE(NEWWORLD5, PHY_INITWORLD(15), SceneClock::FIXEDSTEP, GLVECTOR(800, 800, 800));
     NEWBOX5.clear();
 
     NEWBOX5.emplace_back().SETBOX(NEWWORLD5, GLVECTOR(0, 0, 0), GLVECTOR(0, 0, 0), GLVECTOR(50, 0.25f, 50), 0);
@@ -50,3 +49,9 @@ void VIEWDOMINO() {
     SHOOTSIZEDSPHERES(NEWWORLD5, BULLET5);
     DEBUGSCENE(NEWWORLD5);
 }
+
+namespace {
+const SceneRegistration row({205, "&CorpiRigidi", "Domino",
+                             SCENEHELP({"Sparare al riquadro di tasselli"}, SIZEDSPHEREKEYS), INITDOMINO,
+                             VIEWDOMINO, &NEWWORLD5});
+}  // namespace

@@ -3,12 +3,13 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
 #include <vector>
 
+NewtonWorld* NEWWORLD = nullptr;
 std::vector<PHY_Box> NEWBOX;
 std::vector<PHY_Sphere> NEWSPHERE;
 std::vector<PHY_Capsule> NEWCAPSULE;
@@ -37,10 +38,8 @@ TGLVector v(float x, float y, float z) { return GLVECTOR(x, y, z); }
 }  // namespace
 
 void INITFRICTION() {
-    STARTSCENEINIT(false);
-    REPLACEWORLD(NEWWORLD, PHY_INITWORLDHIGHPRECISION(60));
+    OPENSCENE(NEWWORLD, PHY_INITWORLDHIGHPRECISION(60), SceneClock::FIXEDSTEP, v(600, 600, 600));
     NewtonSetMinimumFrameRate(NEWWORLD, 60);
-    PHY_SETWORLDSIZE(NEWWORLD, -600, -600, -600, 600, 600, 600);
     NEWBOX.clear();
     NEWSPHERE.clear();
     NEWCAPSULE.clear();
@@ -86,3 +85,8 @@ void VIEWFRICTION() {
     SCENEMATERIAL(255, 255, 255);
     DEBUGSCENE(NEWWORLD);
 }
+
+namespace {
+const SceneRegistration row({200, "&CorpiRigidi", "Attrito", SCENEHELP({"Dimostrazione di collisoni varie."}, {}),
+                             INITFRICTION, VIEWFRICTION, &NEWWORLD});
+}  // namespace

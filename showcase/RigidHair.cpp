@@ -3,20 +3,19 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
 #include <vector>
 
+NewtonWorld* NEWWORLD2 = nullptr;
 std::vector<PHY_Box> NEWBOX2;
 std::vector<PHY_Sphere> NEWSPHERE2;
 std::vector<PHY_Hair> HAIR;
 
 void INITHAIR() {
-    STARTSCENEINIT(false);
-    REPLACEWORLD(NEWWORLD2, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD2, -600, -600, -600, 600, 600, 600);
+    OPENSCENE(NEWWORLD2, PHY_INITWORLD(60), SceneClock::FIXEDSTEP, GLVECTOR(600, 600, 600));
     NEWBOX2.clear();
     NEWSPHERE2.clear();
     HAIR.clear();
@@ -41,3 +40,8 @@ void VIEWHAIR() {
     DRAWALL(NEWSPHERE2);
     DEBUGSCENE(NEWWORLD2);
 }
+
+namespace {
+const SceneRegistration row({202, "&CorpiRigidi", "Capelli", SCENEHELP({"Simulazione di cappelli"}, {}), INITHAIR,
+                             VIEWHAIR, &NEWWORLD2});
+}  // namespace

@@ -4,13 +4,14 @@
 #include "KEVA_Physics/PhyGravity.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
 #include <GL/gl.h>
 
+NewtonWorld* NEWWORLD3 = nullptr;
 std::vector<PHY_Box> NEWBOX3;
 std::vector<PHY_Cylinder> NEWCYLINDER3;
 TGLVector BOXPOS3;
@@ -27,9 +28,7 @@ const Push kPushes[] = {{'1', 10}, {'2', 15}, {'3', 25}, {'4', 40}};
 }  // namespace
 
 void INITIMPACT() {
-    STARTSCENEINIT(true);
-    REPLACEWORLD(NEWWORLD3, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD3, -150, -300, -150, 150, 300, 150);
+    OPENSCENE(NEWWORLD3, PHY_INITWORLD(60), SceneClock::TICKSCALED, GLVECTOR(150, 300, 150));
     NEWBOX3.clear();
     NEWCYLINDER3.clear();
 
@@ -62,3 +61,10 @@ void VIEWIMPACT() {
     DEBUGSCENE(NEWWORLD3);
     ENDTICKFRAME();
 }
+
+namespace {
+const SceneRegistration row({203, "&CorpiRigidi", "Impatto",
+                             SCENEHELP({"Semplice dimostrazione d impatto tra oggetti"},
+                                       {"(1-4) Forza applicata all oggetto"}),
+                             INITIMPACT, VIEWIMPACT, &NEWWORLD3});
+}  // namespace

@@ -5,13 +5,14 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
-#include "showcase/SceneBullet.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
+#include "showcase/SphereLauncher.h"
 
 #include <vector>
 
+NewtonWorld* NEWWORLD1 = nullptr;
 std::vector<PHY_Box> NEWBOX1;
 std::vector<PHY_Cylinder> NEWCYLINDER1;
 std::vector<PHY_Sphere> NEWSPHERE1;
@@ -59,9 +60,7 @@ void buildWheel() {
 }  // namespace
 
 void INITJOINT() {
-    STARTSCENEINIT(false);
-    REPLACEWORLD(NEWWORLD1, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD1, -600, -600, -600, 600, 600, 600);
+    OPENSCENE(NEWWORLD1, PHY_INITWORLD(60), SceneClock::FIXEDSTEP, v(600, 600, 600));
     NEWBOX1.clear();
     NEWCYLINDER1.clear();
     NEWSPHERE1.clear();
@@ -88,3 +87,9 @@ void VIEWJOINT() {
     BULLET1[1].CREATEBULLET(NEWWORLD1, 15, 4.5f, 0.6f, 3, 25, SETGLKEY('2'));
     DEBUGSCENE(NEWWORLD1);
 }
+
+namespace {
+const SceneRegistration row({201, "&CorpiRigidi", "Giunti",
+                             SCENEHELP({"Esempio di giunti vari"}, {"(1) Crea palla minore", "(2) Crea palla maggiore"}),
+                             INITJOINT, VIEWJOINT, &NEWWORLD1});
+}  // namespace

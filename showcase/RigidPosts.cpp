@@ -1,11 +1,12 @@
 // "Paletti": a 10 x 10 grid of tall posts to knock over with spheres.
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 
+NewtonWorld* NEWWORLD6 = nullptr;
 std::vector<PHY_Box> NEWBOX6;
 std::vector<PHY_Box> NEWBOX6A;
 PHY_Bullet BULLET6[11];
@@ -22,11 +23,9 @@ void addPost(std::vector<PHY_Box>& posts, int b, int k, float columnShift) {
 }  // namespace
 
 void INITSTICKBOX() {
-    STARTSCENEINIT(true);
     // The posts of the last build belong to the world about to be destroyed.
     DELETEALL(NEWBOX6A);
-    REPLACEWORLD(NEWWORLD6, PHY_INITWORLD(60));
-    PHY_SETWORLDSIZE(NEWWORLD6, -800, -800, -800, 800, 800, 800);
+    OPENSCENE(NEWWORLD6, PHY_INITWORLD(60), SceneClock::TICKSCALED, GLVECTOR(800, 800, 800));
     NEWBOX6.clear();
 
     NEWBOX6.emplace_back().SETBOX(NEWWORLD6, GLVECTOR(0, -0.75f, 0), GLVECTOR(0, 0, 0), GLVECTOR(50, 1, 50), 0);
@@ -50,3 +49,11 @@ void VIEWSTICKBOX() {
     DEBUGSCENE(NEWWORLD6);
     ENDTICKFRAME();
 }
+
+namespace {
+const SceneRegistration row({206, "&CorpiRigidi", "Paletti",
+                             SCENEHELP({"Esempio simile a quello del dimino con la",
+                                        "differenza di pali invece che tasselli."},
+                                       SIZEDSPHEREKEYS),
+                             INITSTICKBOX, VIEWSTICKBOX, &NEWWORLD6});
+}  // namespace

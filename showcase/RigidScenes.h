@@ -1,12 +1,30 @@
 #pragma once
-// The bodies and launchers of the rigid-body scenes 203 to 207 ("Impatto",
-// "Proiettili", "Domino", "Paletti", "Catena"), and the clean-ups that hide
-// the rows a rebuild leaves behind.
+// What the sources and the tests of the rigid-body scenes 203 to 207 share
+// ("Impatto", "Proiettili", "Domino", "Paletti", "Catena"): their functions,
+// worlds, bodies and launchers, and the eight sized-sphere launchers.
 #include "KEVA_Physics/PhyPointBodies.h"
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
-#include "showcase/SceneBullet.h"
+#include "showcase/SphereLauncher.h"
 
+#include <initializer_list>
 #include <vector>
+
+void INITIMPACT();
+void VIEWIMPACT();
+void INITIMPACTBULLET();
+void VIEWIMPACTBULLET();
+void INITDOMINO();
+void VIEWDOMINO();
+void INITSTICKBOX();
+void VIEWSTICKBOX();
+void INITCHAIN();
+void VIEWCHAIN();
+
+extern NewtonWorld* NEWWORLD3;
+extern NewtonWorld* NEWWORLD4;
+extern NewtonWorld* NEWWORLD5;
+extern NewtonWorld* NEWWORLD6;
+extern NewtonWorld* NEWWORLD10;
 
 // 203: floor, pad and the 66-box wall; the cylinder pushed into it.
 extern std::vector<PHY_Box> NEWBOX3;
@@ -34,7 +52,10 @@ extern std::vector<PHY_Box> NEWBOX10;
 extern PHY_CUSTOMFACETORUS NEWTORUS10[11];
 extern PHY_Bullet BULLET10[11];
 
-
 // Keys "1" to "8" fire launchers 0 to 7: spheres of radius 1.5, 3, 4.5 and 6,
 // fast on the odd keys and slow on the even ones.
 void SHOOTSIZEDSPHERES(NewtonWorld* world, PHY_Bullet (&launchers)[11]);
+// Those keys as the help box lists them.
+inline constexpr std::initializer_list<const char*> SIZEDSPHEREKEYS = {
+    "(1/3/5/7) Spara sfere di varie dimensioni", "a velocità alta", "(2/4/6/8) Spara sfere di varie dimensioni",
+    "a velocità bassa"};

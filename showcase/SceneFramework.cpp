@@ -1,9 +1,10 @@
 #include "showcase/SceneFramework.h"
 
 #include "KEVA_Physics/PhyDebug.h"
+#include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Lights.h"
 #include "kestrova/Platform.h"
-#include "showcase/GravitySelector.h"
+#include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
 
 #include <cmath>
@@ -18,9 +19,27 @@ namespace {
 std::int32_t ticks() { return static_cast<std::int32_t>(platform::tickCount()); }
 }  // namespace
 
+void OPENSCENE(NewtonWorld*& world, NewtonWorld* fresh, SceneClock clock, const TGLVector& halfSize) {
+    STARTSCENEINIT(clock == SceneClock::TICKSCALED);
+    REPLACEWORLD(world, fresh);
+    PHY_SETWORLDSIZE(world, -halfSize.X, -halfSize.Y, -halfSize.Z, halfSize.X, halfSize.Y, halfSize.Z);
+}
+
 void STARTSCENEINIT(bool tickScaled) {
     if (tickScaled) SETFREQ = ticks();
     std::srand(platform::tickCount());
+}
+
+void REPLACEWORLD(NewtonWorld*& scene, NewtonWorld* fresh) {
+    NewtonWorld* old = scene;
+    scene = fresh;
+    if (!old || old == fresh) return;
+    // A pick in progress must not outlive the body it holds.
+    if (PICKEDBODY && NewtonBodyGetWorld(PICKEDBODY) == old) {
+        PICKEDBODY = nullptr;
+        MOUSEPICKMODE = false;
+    }
+    NewtonDestroy(old);
 }
 
 float TICKSCALEDSTEP(float a, float b) {

@@ -1,7 +1,9 @@
 #pragma once
-// What every scene shares: the tick clock of the time-scaled scenes, the
-// material recipe, and the parts of the viewer skeleton.
+// What every scene shares: the opening of its initialiser, the tick clock of
+// the time-scaled scenes, the material recipe, and the parts of the viewer
+// skeleton.
 #include "KEVA_Physics/engine/NewtonImport.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 
@@ -13,9 +15,19 @@ extern std::int32_t SETSTART;
 extern std::int32_t SETEND;
 extern float PICKEXPSTEP;  // charge of the click explosion
 
+// Whether a scene's step follows the frame time (SETFREQ, SETSTART, SETEND).
+enum class SceneClock { FIXEDSTEP, TICKSCALED };
+
+// Opens every initialiser: STARTSCENEINIT, then `fresh` takes the place of the
+// scene's world (REPLACEWORLD) and gets the world box from -halfSize to halfSize.
+void OPENSCENE(NewtonWorld*& world, NewtonWorld* fresh, SceneClock clock, const TGLVector& halfSize);
 // Initialiser steps 1 and 2: store the tick count (time-scaled scenes only)
 // and seed the random generator from the clock.
 void STARTSCENEINIT(bool tickScaled);
+// Stores a scene's new world and destroys the one it replaces, so that holding
+// R (a rebuild every frame) does not let memory grow. Records that still hold
+// bodies of the old world must already be hidden and are never touched again.
+void REPLACEWORLD(NewtonWorld*& scene, NewtonWorld* fresh);
 // The step of a time-scaled scene: (SETSTART - SETEND) / SETFREQ x a x b.
 float TICKSCALEDSTEP(float a, float b);
 // Marks the start of a time-scaled viewer's frame (SETSTART).

@@ -1,17 +1,17 @@
 #include "showcase/Startup.h"
 
 #include "kestrova/Lights.h"
-#include "kestrova/Picking.h"
-#include "kestrova/Projection.h"
-#include "kestrova/RenderState.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/OutlineText.h"
-#include "kestrova/Texture.h"
 #include "kestrova/Platform.h"
+#include "kestrova/Projection.h"
+#include "kestrova/RenderState.h"
+#include "kestrova/Texture.h"
+#include "showcase/Frame.h"
+#include "showcase/GravityLevels.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
-#include "showcase/Scenes.h"
-#include "showcase/Shell.h"
+#include "showcase/SceneRegistry.h"
 
 #include <GL/gl.h>
 

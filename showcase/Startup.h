@@ -4,6 +4,8 @@
 // Menu callbacks, window, loading box, GL set-up, textures, font, pick list and
 // every scene built once.
 void SHOWCASESTARTUP();
+// Overlay textures, font, gravity level and pick list, then every scene built once.
+void OPENGL_CREATELIST();
 // Clear, handle at most one window message, draw the frame, swap.
 void SHOWCASEPASS();
 void SHOWCASESHUTDOWN();

@@ -4,6 +4,8 @@
 #include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
+#include "showcase/Frame.h"
+#include "showcase/GravityLevels.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/Shell.h"
 

@@ -6,13 +6,13 @@
 #include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/Input.h"
 #include "kestrova/OGLWindow.h"
-#include "kestrova/Projection.h"
 #include "kestrova/Platform.h"
+#include "kestrova/Projection.h"
+#include "showcase/Frame.h"
+#include "showcase/GravityLevels.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/RigidScenes.h"
-#include "showcase/SceneWorlds.h"
-#include "showcase/Scenes.h"
 #include "showcase/Shell.h"
 
 #include <algorithm>

@@ -9,8 +9,8 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
 #include "showcase/PickExplosion.h"
-#include "showcase/SceneBullet.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/SphereLauncher.h"
 
 #include <GL/gl.h>
 

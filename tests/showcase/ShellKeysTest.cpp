@@ -3,7 +3,9 @@
 
 #include "kestrova/Input.h"
 #include "kestrova/OGLWindow.h"
+#include "showcase/Frame.h"
 #include "showcase/Shell.h"
+#include "showcase/VehicleState.h"
 
 #include <vector>
 

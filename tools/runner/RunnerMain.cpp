@@ -8,7 +8,7 @@
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
-#include "showcase/Scenes.h"
+#include "showcase/SceneRegistry.h"
 #include "showcase/Startup.h"
 #include "showcase/Shell.h"
 
@@ -82,7 +82,7 @@ std::string absolute(const std::string& path) {
 
 // Bodies in the selected scene's world (0 on the start screen and in the vehicle scene).
 int bodiesInSelectedScene() {
-    const SceneEntry* scene = FINDSCENE(SELECTDEMO);
+    const SceneRow* scene = FINDSCENE(SELECTDEMO);
     if (!scene || !scene->world || !*scene->world) return 0;
     return NewtonWorldGetBodyCount(*scene->world);
 }

@@ -1,4 +1,4 @@
-#include "showcase/SceneBullet.h"
+#include "showcase/SphereLauncher.h"
 
 #include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/Input.h"

@@ -1,5 +1,6 @@
 #pragma once
-// A launcher of spheres shot from the mouse cursor into the scene.
+// The sphere launcher (PHY_Bullet): spheres shot from the mouse cursor into a
+// scene, one launcher per fire key.
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 
 #include <cstdint>

@@ -1,0 +1,45 @@
+#include "showcase/Overlay.h"
+
+#include "kestrova/OutlineText.h"
+#include "kestrova/Projection.h"
+#include "kestrova/RenderState.h"
+#include "kestrova/Texture.h"
+#include "showcase/GravityLevels.h"
+#include "showcase/Shell.h"
+#include "showcase/TexturedQuad.h"
+
+#include <GL/gl.h>
+
+void VIEWTYPEGRAVITY(float x, float y, float gravity) {
+    const int level = GRAVITYLEVEL(gravity);
+    if (level >= 0) PUTGLTEXT(x, y, -0.05f, GRAVITYNAMES[level]);
+}
+
+void OPENGL_DRAW2D() {
+    OPENGL_I2D(0, 0, 0, 0);
+    TEXTUREON();
+    SETGLSPRITE();
+    TEXTURETGASELECTID(0);
+    glDisable(GL_LIGHTING);
+    glColor3f(1, 1, 1);
+    glPushMatrix();
+    glTranslatef(-1.2916666f, 1.0833334f, 0);
+    QUAD(-0.6666667f, 0.1666667f, 0, 0.6666667f, 0.1666667f, 0, -0.6666667f, -0.1666667f, 0, 0.6666667f,
+         -0.1666667f, 0);
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+    SETGLSPRITEOFF();
+    TEXTUREOFF();
+
+    glDisable(GL_LIGHTING);
+    glColor3f(0.6f, 0.6f, 0.6f);
+    if (SELECTDEMO != 0) {
+        PUTGLTEXT(70, 236, -0.05f, "GRAVITA");
+        VIEWTYPEGRAVITY(180, 236, SETGRAVITY);
+    } else {
+        PUTGLTEXT(-150, 0, 0.8f, "Selezionare un demo");
+    }
+    glColor3f(0.9f, 0.9f, 0.9f);
+    glEnable(GL_LIGHTING);
+    OPENGL_INIT(1000, 0, 0, 0, 0);
+}
