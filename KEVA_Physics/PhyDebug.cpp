@@ -5,20 +5,6 @@
 
 #include <GL/gl.h>
 
-float PICKEDPARAM = 1.1f;
-NewtonBody* PICKEDBODY = nullptr;
-bool MOUSEPICKMODE = false;
-
-namespace {
-
-float massOf(const NewtonBody* body) {
-    dFloat mass = 0, ixx = 0, iyy = 0, izz = 0;
-    NewtonBodyGetMassMatrix(body, &mass, &ixx, &iyy, &izz);
-    return mass;
-}
-
-}  // namespace
-
 void PHY_DEBUGCOLLISION(const NewtonWorld* world) {
     TEXTUREOFF();
     glDisable(GL_LIGHTING);
@@ -49,16 +35,4 @@ void PHY_DEBUGGEOMETRYCOLLISION(void*, std::int32_t vertexCount, const dFloat* f
         glVertex3f(current[0], current[1], current[2]);
         previous = current;
     }
-}
-
-unsigned PHY_RAYCASTPREFILTER(const NewtonBody* body, const NewtonCollision*, void*) {
-    return massOf(body) > 0 ? 1u : 0u;
-}
-
-dFloat PHY_RAYCASTFILTER(const NewtonBody* body, const dFloat*, std::int32_t, void*, dFloat intersectParam) {
-    if (massOf(body) > 0 && intersectParam < PICKEDPARAM) {
-        PICKEDPARAM = intersectParam;
-        PICKEDBODY = const_cast<NewtonBody*>(body);
-    }
-    return intersectParam;
 }

@@ -1,8 +1,8 @@
 #include "showcase/PickExplosion.h"
 
-#include "KEVA_Physics/PhyDebug.h"
 #include "KEVA_Physics/PhyExplosion.h"
 #include "KEVA_Physics/PhyGravity.h"
+#include "KEVA_Physics/PhyPick.h"
 #include "kestrova/Input.h"
 #include "kestrova/Picking.h"
 #include "kestrova/RenderState.h"

@@ -1,6 +1,7 @@
 #include "showcase/SceneFramework.h"
 
 #include "KEVA_Physics/PhyDebug.h"
+#include "KEVA_Physics/PhyPick.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Lights.h"
 #include "kestrova/Platform.h"

@@ -1,8 +1,8 @@
 // The sphere launcher and the click-charged explosion that scenes share.
 #include "support/OffscreenGL.h"
 
-#include "KEVA_Physics/PhyDebug.h"
 #include "KEVA_Physics/PhyGravity.h"
+#include "KEVA_Physics/PhyPick.h"
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
