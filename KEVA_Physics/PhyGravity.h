@@ -37,12 +37,6 @@ constexpr double PHY_URANUS_MASS = 87600;
 constexpr double PHY_NEPTUNE_MASS = 103200;
 constexpr double PHY_PLUTO_MASS = 12;
 
-// The vehicle scene's constants.
-constexpr double FHY_AG = -9.81;
-constexpr double FHY_EM = 6000;
-constexpr double GR = 0.6673;
-constexpr double MM = 14.3376;
-
 // Gravity acceleration applied to every body; (0, 0, 0) until first set.
 extern TGLVector PHYVECGRAVITY;
 

@@ -1,7 +1,4 @@
-// Vector helpers and the vehicle scene's force formulas.
 #include "KEVA_Physics/PhyVector.h"
-
-#include "KEVA_Physics/PhyGravity.h"
 
 TGLVector VECSUB(const TGLVector& a, const TGLVector& b) {
     return TGLVector{a.X - b.X, a.Y - b.Y, a.Z - b.Z};
@@ -25,16 +22,4 @@ TGLVector VECDIV2(const TGLVector& a, const TGLVector& b) {
 
 TGLVector INVERT(const TGLVector& v) {
     return TGLVector{-v.X, -v.Y, -v.Z};
-}
-
-TGLVector PUTGRAVITY(const TGLVector& point, const TGLVector& gravity, float mobj) {
-    TGLVector pull = VECDIV(VECSUB(VECMUL(gravity, 9.81), point), GR * MM * mobj);
-    if (gravity.X == 0) pull.X = 0;
-    if (gravity.Y == 0) pull.Y = 0;
-    if (gravity.Z == 0) pull.Z = 0;
-    return pull;
-}
-
-float PUTFRICTION(float friction, float mass, float speed) {
-    return -friction * mass * speed;
 }

@@ -2,6 +2,7 @@
 #include "KEVA_Physics/PhyBody.h"
 #include "KEVA_Physics/PhyExplosion.h"
 #include "KEVA_Physics/PhyVector.h"
+#include "KEVA_Physics/PhyVehicleForces.h"
 #include "PhysicsTestSupport.h"
 
 namespace {
