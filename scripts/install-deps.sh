@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
-# only those that are missing (as root, or through sudo).
+# only those that are missing (as root, or through sudo). xfonts-base gives the
+# message boxes of SDL their core X fonts; clang and its run-time build the fuzz targets.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,8 @@ packages=(
   libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgl-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
   libbullet-dev libgtest-dev libbenchmark-dev libx11-dev
-  xvfb xdotool x11-utils x11-apps imagemagick
+  xvfb xdotool x11-utils x11-apps imagemagick xfonts-base
+  clang libclang-rt-14-dev
 )
 
 missing=()
