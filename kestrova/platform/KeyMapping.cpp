@@ -3,12 +3,15 @@
 #include "kestrova/WinTypes.h"
 
 #include <SDL_keycode.h>
+#include <SDL_scancode.h>
 
 namespace platform {
 
-int virtualKeyFromSdl(std::int32_t sdlKeycode) {
-    if (sdlKeycode >= SDLK_a && sdlKeycode <= SDLK_z) return 'A' + (sdlKeycode - SDLK_a);
-    if (sdlKeycode >= SDLK_0 && sdlKeycode <= SDLK_9) return '0' + (sdlKeycode - SDLK_0);
+int virtualKeyFromSdl(int sdlScancode, std::int32_t sdlKeycode) {
+    if (sdlScancode >= SDL_SCANCODE_A && sdlScancode <= SDL_SCANCODE_Z) return 'A' + (sdlScancode - SDL_SCANCODE_A);
+    // The top row runs 1 … 9, 0.
+    if (sdlScancode >= SDL_SCANCODE_1 && sdlScancode <= SDL_SCANCODE_9) return '1' + (sdlScancode - SDL_SCANCODE_1);
+    if (sdlScancode == SDL_SCANCODE_0) return '0';
     if (sdlKeycode >= SDLK_F1 && sdlKeycode <= SDLK_F12) return 112 + (sdlKeycode - SDLK_F1);
     if (sdlKeycode >= SDLK_KP_1 && sdlKeycode <= SDLK_KP_9) return 97 + (sdlKeycode - SDLK_KP_1);
     switch (sdlKeycode) {

@@ -1,7 +1,10 @@
 #pragma once
-// SDL key codes to Windows virtual-key codes (0 for keys the program never reads).
+// SDL keys to Windows virtual-key codes (0 for keys the program never reads).
+// Letters and digits go by the key's position (its scancode), so that the
+// top-row digits and the letter keys act alike on every keyboard layout; other
+// keys go by what they mean (their key code).
 #include <cstdint>
 
 namespace platform {
-int virtualKeyFromSdl(std::int32_t sdlKeycode);
+int virtualKeyFromSdl(int sdlScancode, std::int32_t sdlKeycode);
 }

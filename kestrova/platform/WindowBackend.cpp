@@ -7,6 +7,7 @@
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/WinTypes.h"
+#include "kestrova/platform/FramePacer.h"
 #include "kestrova/platform/KeyMapping.h"
 
 #include <SDL.h>
@@ -16,6 +17,7 @@
 #include <imgui_impl_sdl.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 
 namespace platform {
@@ -27,9 +29,8 @@ SDL_Cursor* cursor = nullptr;
 SDL_Surface* icon = nullptr;
 bool imguiReady = false;
 bool menuHasMouse = false;
-Uint64 lastSwapTicks = 0;
+FramePacer pacer(0);
 
-constexpr double kMaxFramesPerSecond = 60.0;
 constexpr const char* kMenuFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 void ensureVideo() {
@@ -135,7 +136,7 @@ void translateEvent(const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (const int key = virtualKeyFromSdl(event.key.keysym.sym))
+        if (const int key = virtualKeyFromSdl(event.key.keysym.scancode, event.key.keysym.sym))
             POSTGLMESSAGE(HWINDOW, event.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, key, 0);
         break;
     case SDL_MOUSEMOTION:
@@ -155,17 +156,22 @@ void translateEvent(const SDL_Event& event) {
     }
 }
 
-// Without a vertical retrace to wait for (Xvfb, llvmpipe) the loop is held to
-// 60 frames per second, so scenes run near real time and idle scenes sleep.
+double secondsNow() {
+    return static_cast<double>(SDL_GetPerformanceCounter()) / static_cast<double>(SDL_GetPerformanceFrequency());
+}
+
+// Swaps wait for the refresh where the driver allows; the pacer holds the loop
+// to 60 passes a second on top of that, and alone where swaps do not wait (Xvfb).
+void startPacing() {
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(window);
+    pacer = FramePacer(display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0);
+    if (SDL_GL_SetSwapInterval(pacer.swapInterval()) != 0) SDL_GL_SetSwapInterval(1);
+}
+
 void paceFrame() {
-    const Uint64 frequency = SDL_GetPerformanceFrequency();
-    const auto frameTicks = static_cast<Uint64>(static_cast<double>(frequency) / kMaxFramesPerSecond);
-    const Uint64 now = SDL_GetPerformanceCounter();
-    if (lastSwapTicks != 0 && now - lastSwapTicks < frameTicks) {
-        const Uint64 waitMs = (frameTicks - (now - lastSwapTicks)) * 1000 / frequency;
-        if (waitMs > 0) SDL_Delay(static_cast<Uint32>(waitMs));
-    }
-    lastSwapTicks = SDL_GetPerformanceCounter();
+    const double wait = pacer.waitAfterSwap(secondsNow());
+    if (wait >= 0.001) SDL_Delay(static_cast<Uint32>(wait * 1000.0));
 }
 
 }  // namespace
@@ -199,7 +205,7 @@ bool createGLContext(int) {
     glContext = SDL_GL_CreateContext(window);
     if (!glContext) return false;
     SDL_GL_MakeCurrent(window, glContext);
-    SDL_GL_SetSwapInterval(1);
+    startPacing();
     setupImGui();
     return true;
 }
@@ -262,7 +268,9 @@ void showMessageBox(const char* text, const char* caption, MessageBoxIcon kind, 
     for (char& c : lines)
         if (c == '\r') c = '\n';
     const Uint32 flags = kind == MessageBoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    SDL_ShowSimpleMessageBox(flags, caption, lines.c_str(), owned ? window : nullptr);
+    if (SDL_ShowSimpleMessageBox(flags, caption, lines.c_str(), owned ? window : nullptr) == 0) return;
+    // No box (no X fonts, no display): the user still learns what it said, and why it is missing.
+    std::fprintf(stderr, "[%s] %s\n(no message box: %s)\n", caption ? caption : "", lines.c_str(), SDL_GetError());
 }
 
 // Milliseconds since the machine started, like the system tick count.
