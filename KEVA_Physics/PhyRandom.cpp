@@ -2,6 +2,7 @@
 #include "KEVA_Physics/PhyRandom.h"
 
 #include <chrono>
+#include <optional>
 #include <random>
 
 namespace {
@@ -11,10 +12,17 @@ std::mt19937& generator() {
     return engine;
 }
 
+std::optional<std::uint32_t> fixedSeed;
+
 }  // namespace
 
 void RANDOMIZE() {
+    if (fixedSeed) return RANDOMSEED(*fixedSeed);
     RANDOMSEED(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+void FIXRANDOMSEED(std::uint32_t seed) {
+    fixedSeed = seed;
 }
 
 void RANDOMSEED(std::uint32_t seed) {

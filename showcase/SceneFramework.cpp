@@ -3,13 +3,13 @@
 #include "KEVA_Physics/PhyDebug.h"
 #include "KEVA_Physics/PhyPick.h"
 #include "KEVA_Physics/PhyWorld.h"
+#include "KEVA_Physics/PhyRandom.h"
 #include "kestrova/Lights.h"
 #include "kestrova/Platform.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
 
 #include <cmath>
-#include <cstdlib>
 
 std::int32_t SETFREQ = 0;
 std::int32_t SETSTART = 0;
@@ -28,7 +28,7 @@ void OPENSCENE(NewtonWorld*& world, NewtonWorld* fresh, SceneClock clock, const 
 
 void STARTSCENEINIT(bool tickScaled) {
     if (tickScaled) SETFREQ = ticks();
-    std::srand(platform::tickCount());
+    RANDOMIZE();
 }
 
 void REPLACEWORLD(NewtonWorld*& scene, NewtonWorld* fresh) {

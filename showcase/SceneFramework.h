@@ -22,7 +22,8 @@ enum class SceneClock { FIXEDSTEP, TICKSCALED };
 // scene's world (REPLACEWORLD) and gets the world box from -halfSize to halfSize.
 void OPENSCENE(NewtonWorld*& world, NewtonWorld* fresh, SceneClock clock, const TGLVector& halfSize);
 // Initialiser steps 1 and 2: store the tick count (time-scaled scenes only)
-// and seed the random generator from the clock.
+// and seed the physics layer's random generator (from the clock, unless a
+// fixed seed makes runs repeat).
 void STARTSCENEINIT(bool tickScaled);
 // Stores a scene's new world and destroys the one it replaces, so that holding
 // R (a rebuild every frame) does not let memory grow. Records that still hold
