@@ -240,6 +240,16 @@ int NewtonWorldGetBodyCount(const NewtonWorld* newtonWorld) {
     return newtonWorld ? static_cast<int>(newtonWorld->bodies.size()) : 0;
 }
 
+NewtonBody* NewtonWorldGetFirstBody(const NewtonWorld* newtonWorld) {
+    return newtonWorld && newtonWorld->bodies.size() > 0 ? newtonWorld->bodies[0] : nullptr;
+}
+
+NewtonBody* NewtonWorldGetNextBody(const NewtonWorld* newtonWorld, const NewtonBody* curBody) {
+    if (!newtonWorld || !curBody) return nullptr;
+    const std::size_t next = curBody->slot + 1;
+    return next < newtonWorld->bodies.size() ? newtonWorld->bodies[next] : nullptr;
+}
+
 int NewtonWorldGetConstraintCount(const NewtonWorld* newtonWorld) {
     return newtonWorld ? static_cast<int>(newtonWorld->joints.size()) : 0;
 }

@@ -66,6 +66,10 @@ void NewtonSetWorldSize(const NewtonWorld* newtonWorld, const dFloat* minPoint, 
 // world by timestep clamped to 1/1000 … 1/60 second.
 void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep);
 int NewtonWorldGetBodyCount(const NewtonWorld* newtonWorld);
+// Every body of the world, one after another: the first, then each next until
+// null. Creating or destroying bodies starts the walk over.
+NewtonBody* NewtonWorldGetFirstBody(const NewtonWorld* newtonWorld);
+NewtonBody* NewtonWorldGetNextBody(const NewtonWorld* newtonWorld, const NewtonBody* curBody);
 int NewtonWorldGetConstraintCount(const NewtonWorld* newtonWorld);
 
 // ---- Bodies ---------------------------------------------------------------

@@ -1,6 +1,7 @@
 // Worlds: free fall, the step clamp and sub-steps, the world box, resting and
 // waking, and destroying a world with everything in it.
 #include <map>
+#include <set>
 
 #include "KEVA_Physics/engine/KEVA_NewtonExt.h"
 #include "PhysicsTestSupport.h"
@@ -215,6 +216,13 @@ TEST(EngineWorldMemory, DestroyingAWorldFreesAllItMadeEvenUnreleasedShapes) {
     EXPECT_FALSE(wrongSizeFreed);
 }
 
+std::set<const NewtonBody*> walkBodies(const NewtonWorld* world) {
+    std::set<const NewtonBody*> seen;
+    for (NewtonBody* body = NewtonWorldGetFirstBody(world); body; body = NewtonWorldGetNextBody(world, body))
+        EXPECT_TRUE(seen.insert(body).second) << "a body visited twice";
+    return seen;
+}
+
 TEST(EngineWorldMemory, ABodyAndItsJointsGoTogether) {
     NewtonWorld* world = NewtonCreate(nullptr, nullptr);
     NewtonBody* a = addBox(world, {0, 0, 0}, {1, 1, 1}, 1);
@@ -225,9 +233,11 @@ TEST(EngineWorldMemory, ABodyAndItsJointsGoTogether) {
     NewtonConstraintCreateBall(world, pivot, a, nullptr);
     EXPECT_EQ(NewtonWorldGetConstraintCount(world), 2);
     EXPECT_EQ(NewtonWorldGetBodyCount(world), 2);
+    EXPECT_EQ(walkBodies(world), (std::set<const NewtonBody*>{a, b}));
     NewtonDestroyBody(world, a);
     EXPECT_EQ(NewtonWorldGetConstraintCount(world), 0);
     EXPECT_EQ(NewtonWorldGetBodyCount(world), 1);
+    EXPECT_EQ(walkBodies(world), (std::set<const NewtonBody*>{b}));
     simulate(world, 0.1f);
     NewtonDestroy(world);
 }
