@@ -1,8 +1,12 @@
 // Runs the showcase offscreen: the real start-up, a scene chosen as the menu
 // would, N passes of the main loop with keys and the left button held on given
-// frames; writes the last frame as a PNG and the timings as JSON.
+// frames; writes the last frame as a PNG and the timings and checks as JSON.
+// With --list-scenes it prints each scene's code and the keys its help names.
+#include "FrameChecks.h"
 #include "RunnerOptions.h"
+#include "SceneKeys.h"
 
+#include "KEVA_Physics/PhyRandom.h"
 #include "KEVA_Physics/engine/EngineTiming.h"
 #include "kestrova/Input.h"
 #include "kestrova/MessageQueue.h"
@@ -93,6 +97,16 @@ long peakMemoryKilobytes() {
     return usage.ru_maxrss;
 }
 
+// One line per scene that is built (has a viewer): its code, then the keys its help text names.
+void listScenes() {
+    for (const SceneRow& scene : SCENEROWS()) {
+        if (!scene.view) continue;
+        std::printf("%d", scene.code);
+        for (const std::string& key : keysNamedInHelp(scene.help)) std::printf(" %s", key.c_str());
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +117,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     RunnerOptions options = *parsed;
+    if (options.listScenes) {
+        listScenes();
+        return 0;
+    }
+    if (options.seed) FIXRANDOMSEED(*options.seed);
     options.png = absolute(options.png);
     options.json = absolute(options.json);
     // The program reads its data files from its working directory.
@@ -116,6 +135,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> frameMs;
     std::vector<double> physicsMs;
+    FrameChecks checks(options.frames);
     int framesRun = 0;
     for (int frame = 1; frame <= options.frames && ACTIVE; ++frame) {
         applyInput(options, frame);
@@ -124,6 +144,7 @@ int main(int argc, char** argv) {
         SHOWCASEPASS();
         frameMs.push_back(millisecondsSince(begin));
         physicsMs.push_back(NewtonGetUpdateMilliseconds() - physicsBefore);
+        checks.afterFrame(frame);
         framesRun = frame;
     }
 
@@ -136,6 +157,7 @@ int main(int argc, char** argv) {
         writeSummary(out, "frame_ms", summarise(frameMs));
         writeSummary(out, "physics_ms", summarise(physicsMs));
         out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
+        checks.writeJson(out);
         out << "  \"peak_memory_kb\": " << peakMemoryKilobytes() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }

@@ -60,6 +60,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
     RunnerOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
+        if (flag == "--list-scenes") {
+            options.listScenes = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "missing value after " + flag;
             return std::nullopt;
@@ -90,6 +94,13 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
                 return error = "bad move (X,Y@FRAME): " + value, std::nullopt;
             move.frame = frame.first;
             options.moves.push_back(move);
+        } else if (flag == "--seed") {
+            unsigned long long seed = 0;
+            const char* end = value.data() + value.size();
+            const auto result = std::from_chars(value.data(), end, seed);
+            if (result.ec != std::errc() || result.ptr != end || seed > UINT32_MAX)
+                return error = "bad seed: " + value, std::nullopt;
+            options.seed = static_cast<std::uint32_t>(seed);
         } else if (flag == "--png") {
             options.png = value;
         } else if (flag == "--json") {

@@ -2,7 +2,9 @@
 // Command line of the scene runner:
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
 //                [--press-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
-//                [--png FILE] [--json FILE]
+//                [--seed N] [--png FILE] [--json FILE]
+//   kestrova-run --list-scenes
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +37,8 @@ struct RunnerOptions {
     std::vector<KeyHold> holds;
     std::vector<LeftPress> presses;
     std::vector<MouseMove> moves;
+    std::optional<std::uint32_t> seed;  // fixed seed of every scene build; none: the clock
+    bool listScenes = false;
     std::string png;
     std::string json;
 };

@@ -1,0 +1,20 @@
+#pragma once
+// What the runner watches after every frame for the soak: bodies of the
+// selected scene with a non-finite matrix or velocity, and the peak of the
+// live heap in the first and in the second half of the run.
+#include <cstddef>
+#include <ostream>
+
+class FrameChecks {
+public:
+    explicit FrameChecks(int frames) : frames_(frames) {}
+    void afterFrame(int frame);
+    // JSON members: "nonfinite_bodies", "first_nonfinite_frame", "heap_peak_kb".
+    void writeJson(std::ostream& out) const;
+
+private:
+    int frames_;
+    int mostNonFinite_ = 0;
+    int firstNonFiniteFrame_ = 0;
+    std::size_t heapPeak_[2] = {0, 0};
+};
