@@ -2,7 +2,7 @@
 // message boxes that cannot be shown.
 #include "kestrova/WinTypes.h"
 #include "kestrova/platform/KeyMapping.h"
-#include "kestrova/platform/Platform.h"
+#include "kestrova/Platform.h"
 
 #include <SDL_keycode.h>
 #include <SDL_scancode.h>
