@@ -2,18 +2,30 @@
 # Usage: source lib.sh; start_xvfb; ... ; the trap stops everything.
 
 start_xvfb() {
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
+  # Xvfb picks a free display itself and writes its number once it is ready, so
+  # tests started side by side never race for the same one.
+  local numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 300); do
+    [ -s "$numfile" ] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "cannot start Xvfb" >&2
+  local n
+  n=$(tr -d '[:space:]' <"$numfile")
+  rm -f "$numfile"
+  if [ -z "$n" ]; then
+    echo "cannot start Xvfb" >&2
+    return 1
+  fi
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb on $DISPLAY does not answer" >&2
   return 1
 }
 
