@@ -22,6 +22,13 @@ void LINEFREE(float tx1, float ty1, float tx2, float ty2, float x1, float y1, fl
 void FINDNORMAL(double v1x, double v1y, double v1z, double v2x, double v2y, double v2z, double v3x, double v3y,
                 double v3z);
 
+// One quad P1 P2 P3 P4 (P1 top-left, P2 top-right, P3 bottom-left, P4
+// bottom-right: counter-clockwise seen from +z, texture upright), sent as P2,
+// P1, P3, P4 with the normal of P2, P1, P3, or of P2, P3, P4 when those three
+// give none.
+void QUAD(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3, float x4,
+          float y4, float z4);
+
 // Box centred at (x, y, z) with half-extents sx, sy, sz; texture coordinates
 // run up to the half-extents.
 void CUBO(float x, float y, float z, float sx, float sy, float sz);

@@ -4,9 +4,9 @@
 #include "kestrova/Picking.h"
 #include "kestrova/RenderState.h"
 #include "kestrova/Texture.h"
+#include "kestrova/Solids.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
-#include "showcase/TexturedQuad.h"
 
 #include <GL/gl.h>
 
