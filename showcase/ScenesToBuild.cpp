@@ -48,7 +48,6 @@ const SceneRegistration rows[] = {
                        OnChoice::RESUME_WITH_HELP}),
     SceneRegistration({702, "&Giochi", "Castello", FIRSTPERSONHELP(), nullptr, nullptr, nullptr,
                        OnChoice::RESUME_WITH_HELP}),
-    SceneRegistration({808, "&Extra", "Veicolo", "", nullptr, nullptr, nullptr, OnChoice::RESUME}),
 };
 
 }  // namespace

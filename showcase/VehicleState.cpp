@@ -1,5 +1,22 @@
 #include "showcase/VehicleState.h"
 
 float HEADING = 0;
-TGLVector BOX[61] = {};
+TGLVector BOX[MAXOBJ + 1] = {};
 bool ENABLEGRAVITY = true;
+TGLVector MOVE[MAXOBJ + 1];
+TGLVector FGT[MAXOBJ + 1];
+float MASS[MAXOBJ + 1];
+TGLVector TERRAIN;
+TGLVector GRAVITY;
+float SPEED, ANG, DIST, ACCELERATION, ELAPSED, FRICTION, WHEELROT;
+float SPEED1, SPEED2, SPEED3, SPEED4;
+float TURNANGLE, WHEELBASE, SA, TURNRADIUS, VECANGULAR, DH;
+bool COLTER;
+bool COL1, COL2, COL3, COL4;
+std::int32_t RESETTIMER;
+
+void RESET() {
+    BOX[1] = TGLVector{0, 0, 0};
+    MOVE[1] = TGLVector{0, 0, 0};
+    SPEED = ACCELERATION = HEADING = TURNANGLE = 0;
+}

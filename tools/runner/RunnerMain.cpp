@@ -15,6 +15,7 @@
 #include "showcase/SceneRegistry.h"
 #include "showcase/Startup.h"
 #include "showcase/Shell.h"
+#include "showcase/VehicleState.h"
 
 #include <algorithm>
 #include <chrono>
@@ -91,6 +92,15 @@ int bodiesInSelectedScene() {
     return NewtonWorldGetBodyCount(*scene->world);
 }
 
+// The car of the vehicle scene, so that tests of it need no pixels.
+void writeVehicle(std::ofstream& out) {
+    const auto flag = [](bool b) { return b ? "true" : "false"; };
+    out << "  \"vehicle\": {\"position\": [" << BOX[1].X << ", " << BOX[1].Y << ", " << BOX[1].Z
+        << "], \"heading\": " << HEADING << ", \"speed\": " << SPEED << ", \"turn_angle\": " << TURNANGLE
+        << ", \"ground_contact\": " << flag(COLTER) << ", \"obstacle_contacts\": [" << flag(COL1) << ", "
+        << flag(COL2) << ", " << flag(COL3) << ", " << flag(COL4) << "]},\n";
+}
+
 long peakMemoryKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -158,6 +168,7 @@ int main(int argc, char** argv) {
         writeSummary(out, "physics_ms", summarise(physicsMs));
         out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
         checks.writeJson(out);
+        if (SELECTDEMO == 808) writeVehicle(out);
         out << "  \"peak_memory_kb\": " << peakMemoryKilobytes() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }
