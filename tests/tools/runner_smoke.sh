@@ -21,4 +21,10 @@ done
 # The joints scene spins its bridge planks at random: the same seed, the same picture.
 for n in 1 2; do "$run" --scene 201 --frames 40 --seed 7 --png "$out/seed7-$n.png" 2>/dev/null; done
 cmp -s "$out/seed7-1.png" "$out/seed7-2.png" || { echo "--seed 7 gave two different pictures"; exit 1; }
+
+# The vehicle scene reports its car: driven with UP it stands on the ground, gone towards -z.
+"$run" --scene 808 --frames 60 --hold UP@20-60 --json "$out/v.json" 2>/dev/null
+grep -q '"ground_contact": true' "$out/v.json" || { echo "car not on the ground"; cat "$out/v.json"; exit 1; }
+z=$(sed -n 's/.*"position": \[[^,]*, [^,]*, \([-0-9.e+]*\)\].*/\1/p' "$out/v.json")
+awk -v z="$z" 'BEGIN { exit !(z < -5) }' || { echo "car at z = $z"; exit 1; }
 echo "runner ok"
