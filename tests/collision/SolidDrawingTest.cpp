@@ -7,7 +7,6 @@
 #include "kestrova/Lights.h"
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
-#include "kestrova/platform/OffscreenBackend.h"
 
 #include <GL/gl.h>
 
@@ -121,14 +120,6 @@ TEST_F(SolidDrawing, PictureOfTheTestedSolids) {
     savePng((buildDir / "collision-solids.png").c_str());
 
     // Each solid stands lit in its own cell of the 3 x 2 grid.
-    int width = 0, height = 0;
-    const std::vector<std::uint8_t> rows = platform::readFrontPixels(width, height);
-    ASSERT_EQ(width, 800);
-    std::vector<int> lit(6, 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* p = &rows[4 * static_cast<std::size_t>(y * width + x)];
-            if (p[0] + p[1] + p[2] > 3 * 80) ++lit[static_cast<std::size_t>((y / 300) * 3 + x * 3 / 800)];
-        }
+    const std::vector<int> lit = brightPixelsPerCell(3, 2, 80);
     for (int i = 0; i < 6; ++i) EXPECT_GT(lit[static_cast<std::size_t>(i)], 2000) << "cell " << i;
 }

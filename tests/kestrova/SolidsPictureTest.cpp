@@ -7,11 +7,9 @@
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
 #include "kestrova/Solids.h"
-#include "kestrova/platform/OffscreenBackend.h"
 
 #include <GL/gl.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -91,14 +89,6 @@ TEST_F(SolidsPicture, EverySolidLitFromTheFront) {
     savePng((buildDir / "solids.png").c_str());
 
     // Each exhibit stands in its own 200 x 200 cell of the 4 x 3 grid.
-    int width = 0, height = 0;
-    const std::vector<std::uint8_t> rows = platform::readFrontPixels(width, height);
-    ASSERT_EQ(width, 800);
-    std::vector<int> drawn(12, 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* p = &rows[4 * static_cast<std::size_t>(y * width + x)];
-            if (p[0] + p[1] + p[2] > 3 * 80) ++drawn[static_cast<std::size_t>((y / 200) * 4 + x / 200)];
-        }
+    const std::vector<int> drawn = brightPixelsPerCell(4, 3, 80);
     for (int i = 0; i < 12; ++i) EXPECT_GT(drawn[static_cast<std::size_t>(i)], 400) << "cell " << i;
 }

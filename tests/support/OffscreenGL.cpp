@@ -36,3 +36,16 @@ std::vector<std::uint8_t> OffscreenGL::pixelAt(int x, int y) {
 void OffscreenGL::savePng(const char* path) {
     platform::writeFramePng(path);
 }
+
+std::vector<int> OffscreenGL::brightPixelsPerCell(int columns, int rows, int threshold) {
+    int width = 0, height = 0;
+    const std::vector<std::uint8_t> pixels = platform::readFrontPixels(width, height);
+    std::vector<int> bright(static_cast<std::size_t>(columns * rows), 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = &pixels[4 * static_cast<std::size_t>(y * width + x)];
+            if (p[0] + p[1] + p[2] > 3 * threshold)
+                ++bright[static_cast<std::size_t>((y * rows / height) * columns + x * columns / width)];
+        }
+    return bright;
+}

@@ -12,4 +12,8 @@ protected:
     std::vector<std::uint8_t> pixelAt(int x, int y);
     // Writes the current colour buffer as a PNG (for looking at, not for asserting).
     void savePng(const char* path);
+    // How many pixels brighter than `threshold` (in each of red, green and blue
+    // on average) each cell of a columns x rows grid over the frame holds, the
+    // cells counted row by row from the top left.
+    std::vector<int> brightPixelsPerCell(int columns, int rows, int threshold);
 };
