@@ -55,14 +55,6 @@ TEST_F(SolidDrawing, ABoxIsSixQuadsInTableOrderFacingOutwards) {
     }
 }
 
-TEST_F(SolidDrawing, ABoxIsPlacedByItsTurn) {
-    // A quarter turn about y takes the face at z = 3 to x = -3.
-    const auto wound =
-        drawnQuads([] { RENDERCUBE(ORIGIN, TGLVector{0, 90, 0}, -1, -2, -3, 1, 2, 3); }, CaptureMode::TexCoords);
-    ASSERT_EQ(wound.size(), 6u);
-    for (const CapturedVertex& v : wound[0].vertices) EXPECT_NEAR(v.pos.X, -3, 1e-3f);
-}
-
 TEST_F(SolidDrawing, AFourSidedCylinderIsFiveQuadsPerPartWithLitCapsAndCullingOnAfterwards) {
     glDisable(GL_CULL_FACE);
     const auto draw = [] { RENDERCYLINDER(TGLVector{0, -2, 0}, ORIGIN, 4, 3, 4); };
