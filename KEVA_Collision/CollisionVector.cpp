@@ -5,18 +5,6 @@
 
 namespace collision {
 
-TGLVector VECSUB(const TGLVector& p1, const TGLVector& p2) {
-    return TGLVector{p1.X - p2.X, p1.Y - p2.Y, p1.Z - p2.Z};
-}
-
-TGLVector VECADD(const TGLVector& p1, const TGLVector& p2) {
-    return TGLVector{p1.X + p2.X, p1.Y + p2.Y, p1.Z + p2.Z};
-}
-
-TGLVector VECMUL(const TGLVector& v, double m) {
-    return GLVECTOR(v.X * m, v.Y * m, v.Z * m);
-}
-
 namespace {
 
 TGLVector rotateX(double c, double s, const TGLVector& v) { return GLVECTOR(v.X, c * v.Y - s * v.Z, s * v.Y + c * v.Z); }

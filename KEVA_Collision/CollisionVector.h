@@ -1,13 +1,10 @@
 #pragma once
 // Vector helpers of the overlap tests. Each returns a new value and changes
-// none of its inputs; angles are in degrees.
-#include "base/GLTypes.h"
+// none of its inputs; angles are in degrees. Sums, differences and multiples
+// are the toolkit's (VECADD, VECSUB, VECMUL).
+#include "kestrova/VectorSums.h"
 
 namespace collision {
-
-TGLVector VECSUB(const TGLVector& p1, const TGLVector& p2);
-TGLVector VECADD(const TGLVector& p1, const TGLVector& p2);
-TGLVector VECMUL(const TGLVector& v, double m);
 
 // Turns about one axis. VECROTY turns x towards z: 90 degrees take (1, 0, 0)
 // to (0, 0, 1).

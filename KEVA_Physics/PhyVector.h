@@ -1,10 +1,8 @@
 #pragma once
-// Vector helpers on TGLVector (each returns a new vector).
-#include "base/GLTypes.h"
+// Vector helpers on TGLVector (each returns a new vector); the sums,
+// differences and multiples are the toolkit's.
+#include "kestrova/VectorSums.h"
 
-TGLVector VECSUB(const TGLVector& a, const TGLVector& b);
-TGLVector VECADD(const TGLVector& a, const TGLVector& b);
-TGLVector VECMUL(const TGLVector& v, double d);
 // v · (1/d)
 TGLVector VECDIV(const TGLVector& v, double d);
 // Component by component a / b.
