@@ -7,9 +7,15 @@ namespace collision {
 
 namespace {
 
-TGLVector rotateX(double c, double s, const TGLVector& v) { return GLVECTOR(v.X, c * v.Y - s * v.Z, s * v.Y + c * v.Z); }
-TGLVector rotateY(double c, double s, const TGLVector& v) { return GLVECTOR(c * v.X - s * v.Z, v.Y, s * v.X + c * v.Z); }
-TGLVector rotateZ(double c, double s, const TGLVector& v) { return GLVECTOR(c * v.X - s * v.Y, s * v.X + c * v.Y, v.Z); }
+TGLVector rotateX(double c, double s, const TGLVector& v) {
+    return GLVECTOR(v.X, c * v.Y - s * v.Z, s * v.Y + c * v.Z);
+}
+TGLVector rotateY(double c, double s, const TGLVector& v) {
+    return GLVECTOR(c * v.X - s * v.Z, v.Y, s * v.X + c * v.Z);
+}
+TGLVector rotateZ(double c, double s, const TGLVector& v) {
+    return GLVECTOR(c * v.X - s * v.Y, s * v.X + c * v.Y, v.Z);
+}
 
 double cosine(float degrees) { return std::cos(double(DEGTORAD(degrees))); }
 double sine(float degrees) { return std::sin(double(DEGTORAD(degrees))); }
@@ -20,12 +26,10 @@ TGLVector VECROTX(float angle, const TGLVector& v) { return rotateX(cosine(angle
 TGLVector VECROTY(float angle, const TGLVector& v) { return rotateY(cosine(angle), sine(angle), v); }
 TGLVector VECROTZ(float angle, const TGLVector& v) { return rotateZ(cosine(angle), sine(angle), v); }
 
-TGLVector VECROT(const TGLVector& v, float x, float y, float z) {
-    return VECROTY(y, VECROTX(x, VECROTZ(z, v)));
-}
+TGLVector VECROT(const TGLVector& v, float x, float y, float z) { return VECROTY(y, VECROTX(x, VECROTZ(z, v))); }
 
 Turn TURNOF(const TGLVector& rotation) {
-    return Turn{cosine(rotation.X), sine(rotation.X), cosine(rotation.Y),
+    return Turn{cosine(rotation.X), sine(rotation.X),   cosine(rotation.Y),
                 sine(rotation.Y),   cosine(rotation.Z), sine(rotation.Z)};
 }
 

@@ -32,9 +32,7 @@ TGLVector ringPoint(float r, float y, float theta) {
 }
 
 // Angle k of n, rounded to a float as the corners always were.
-float segmentAngle(std::int32_t k, std::int32_t n) {
-    return static_cast<float>(2 * M_PI * k / n);
-}
+float segmentAngle(std::int32_t k, std::int32_t n) { return static_cast<float>(2 * M_PI * k / n); }
 
 }  // namespace
 

@@ -54,8 +54,7 @@ bool LINEPLANEINTERSECTIONPOINT(const TGLVector& p1, const TGLVector& p2, const 
 
 TGLVector GETLPIP() { return lastPlanePoint; }
 
-bool POINTINTRIANGLE(const TGLVector& point, const TGLVector& a, const TGLVector& b, const TGLVector& c,
-                     float volume) {
+bool POINTINTRIANGLE(const TGLVector& point, const TGLVector& a, const TGLVector& b, const TGLVector& c, float volume) {
     PIT = TTRIANGLECOLLISION{a, b, c};
     const TGLVector v1 = GETVECUNIT(VECSUB(point, a));
     const TGLVector v2 = GETVECUNIT(VECSUB(point, b));

@@ -25,8 +25,7 @@ TGLVector GETLPIP();
 // Whether `point`, taken to lie in the triangle's plane, is inside the
 // triangle: the angles it sees between the corners add up to a full turn,
 // within volume + 0.1 radian.
-bool POINTINTRIANGLE(const TGLVector& point, const TGLVector& a, const TGLVector& b, const TGLVector& c,
-                     float volume);
+bool POINTINTRIANGLE(const TGLVector& point, const TGLVector& a, const TGLVector& b, const TGLVector& c, float volume);
 
 // Whether an edge of triangle 2 crosses triangle 1 (world corners).
 bool INTERSECTIONTRIANGLES(const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& a2,

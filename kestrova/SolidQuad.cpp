@@ -3,8 +3,8 @@
 
 #include <GL/gl.h>
 
-void QUAD(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3, float x4,
-          float y4, float z4) {
+void QUAD(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3, float x4, float y4,
+          float z4) {
     glBegin(GL_QUADS);
     FINDNORMAL(x2, y2, z2, x1, y1, z1, x3, y3, z3);
     // Fans drawn as quads repeat their centre (P1 = P3): their other corners give the normal.

@@ -26,8 +26,8 @@ void FINDNORMAL(double v1x, double v1y, double v1z, double v2x, double v2y, doub
 // bottom-right: counter-clockwise seen from +z, texture upright), sent as P2,
 // P1, P3, P4 with the normal of P2, P1, P3, or of P2, P3, P4 when those three
 // give none.
-void QUAD(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3, float x4,
-          float y4, float z4);
+void QUAD(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3, float x4, float y4,
+          float z4);
 
 // Box centred at (x, y, z) with half-extents sx, sy, sz; texture coordinates
 // run up to the half-extents.

@@ -3,8 +3,8 @@
 #include "kestrova/Input.h"
 #include "kestrova/Picking.h"
 #include "kestrova/RenderState.h"
-#include "kestrova/Texture.h"
 #include "kestrova/Solids.h"
+#include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
 

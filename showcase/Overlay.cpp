@@ -3,8 +3,8 @@
 #include "kestrova/OutlineText.h"
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
-#include "kestrova/Texture.h"
 #include "kestrova/Solids.h"
+#include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
 
@@ -24,8 +24,8 @@ void OPENGL_DRAW2D() {
     glColor3f(1, 1, 1);
     glPushMatrix();
     glTranslatef(-1.2916666f, 1.0833334f, 0);
-    QUAD(-0.6666667f, 0.1666667f, 0, 0.6666667f, 0.1666667f, 0, -0.6666667f, -0.1666667f, 0, 0.6666667f,
-         -0.1666667f, 0);
+    QUAD(-0.6666667f, 0.1666667f, 0, 0.6666667f, 0.1666667f, 0, -0.6666667f, -0.1666667f, 0, 0.6666667f, -0.1666667f,
+         0);
     glPopMatrix();
     glEnable(GL_LIGHTING);
     SETGLSPRITEOFF();

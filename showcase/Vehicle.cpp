@@ -92,9 +92,7 @@ void drive() {
     SPEED1 = SPEED2 = SPEED3 = SPEED4 = 1;
 }
 
-TGLVector wheelPosition(const Wheel& wheel) {
-    return VECADD(BOX[1], collision::VECROT(wheel.offset, 0, HEADING, 0));
-}
+TGLVector wheelPosition(const Wheel& wheel) { return VECADD(BOX[1], collision::VECROT(wheel.offset, 0, HEADING, 0)); }
 
 TGLVector wheelTurn(const Wheel& wheel) {
     return TGLVector{wheel.roll * WHEELROT, HEADING + wheel.halfTurn - (wheel.steered ? TURNANGLE : 0), 90};
@@ -116,9 +114,9 @@ bool wheelTouchesObstacle(const Wheel& wheel) {
     const bool pole = SPHEREINSIDESPHERE2(pos, POLESPHERE, WHEELRADIUS, POLESPHERERADIUS) &&
                       CYLINDERINCYLINDER(pos, turn, WHEELQUALITY, WHEELRADIUS, WHEELWIDTH, POLE, NOTURN, POLEQUALITY,
                                          POLERADIUS, POLEHEIGHT);
-    const bool crate = SPHEREINSIDESPHERE2(pos, CRATESPHERE, WHEELRADIUS, CRATESPHERERADIUS) &&
-                       CUBEINCYLINDER(CRATE, NOTURN, -5, 0, -3, 5, 6, 3, pos, turn, WHEELQUALITY, WHEELRADIUS,
-                                      WHEELWIDTH);
+    const bool crate =
+        SPHEREINSIDESPHERE2(pos, CRATESPHERE, WHEELRADIUS, CRATESPHERERADIUS) &&
+        CUBEINCYLINDER(CRATE, NOTURN, -5, 0, -3, 5, 6, 3, pos, turn, WHEELQUALITY, WHEELRADIUS, WHEELWIDTH);
     return pole || crate;
 }
 
@@ -139,8 +137,8 @@ void ground() {
     COLTER = false;
     for (const Wheel& wheel : WHEELS)
         COLTER = COLTER || collision::QUADINCYLINDER(TERRAIN, NOTURN, GROUND[0], GROUND[1], GROUND[2], GROUND[3],
-                                                     wheelPosition(wheel), wheelTurn(wheel), WHEELQUALITY,
-                                                     WHEELRADIUS, WHEELWIDTH);
+                                                     wheelPosition(wheel), wheelTurn(wheel), WHEELQUALITY, WHEELRADIUS,
+                                                     WHEELWIDTH);
 }
 
 // Off the ground the car falls; standing on it, it is lifted back slowly

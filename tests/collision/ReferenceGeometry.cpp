@@ -11,9 +11,7 @@ Vec operator+(const Vec& a, const Vec& b) { return {a.x + b.x, a.y + b.y, a.z + 
 Vec operator-(const Vec& a, const Vec& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 Vec operator*(double s, const Vec& v) { return {s * v.x, s * v.y, s * v.z}; }
 double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec cross(const Vec& a, const Vec& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
+Vec cross(const Vec& a, const Vec& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 double length(const Vec& v) { return std::sqrt(dot(v, v)); }
 Vec vec(const TGLVector& v) { return {v.X, v.Y, v.Z}; }
 TGLVector glvector(const Vec& v) { return GLVECTOR(v.x, v.y, v.z); }
@@ -134,8 +132,8 @@ struct Sampling {
             return;
         }
         const Vec ab = 0.5 * (t[0] + t[1]), bc = 0.5 * (t[1] + t[2]), ca = 0.5 * (t[2] + t[0]);
-        for (const Triangle& piece : {Triangle{t[0], ab, ca}, Triangle{ab, t[1], bc}, Triangle{ca, bc, t[2]},
-                                      Triangle{ab, bc, ca}}) {
+        for (const Triangle& piece :
+             {Triangle{t[0], ab, ca}, Triangle{ab, t[1], bc}, Triangle{ca, bc, t[2]}, Triangle{ab, bc, ca}}) {
             sample(piece);
             if (someInside && someOutside) return;
         }
@@ -146,7 +144,11 @@ struct Sampling {
 
 ConvexSolid box(const Vec& pos, const Vec& rotation, const Vec& low, const Vec& high) {
     return placed(pos, rotation,
-                  {{high, {1, 0, 0}}, {high, {0, 1, 0}}, {high, {0, 0, 1}}, {low, {-1, 0, 0}}, {low, {0, -1, 0}},
+                  {{high, {1, 0, 0}},
+                   {high, {0, 1, 0}},
+                   {high, {0, 0, 1}},
+                   {low, {-1, 0, 0}},
+                   {low, {0, -1, 0}},
                    {low, {0, 0, -1}}});
 }
 
@@ -160,7 +162,9 @@ ConvexSolid prism(const Vec& pos, const Vec& rotation, int n, double r, double h
 }
 
 std::vector<Triangle> boxSurface(const Vec& pos, const Vec& rotation, const Vec& low, const Vec& high) {
-    const auto corner = [&](int i) { return Vec{i & 1 ? high.x : low.x, i & 2 ? high.y : low.y, i & 4 ? high.z : low.z}; };
+    const auto corner = [&](int i) {
+        return Vec{i & 1 ? high.x : low.x, i & 2 ? high.y : low.y, i & 4 ? high.z : low.z};
+    };
     // Each face as four corners that differ in two bits, cut along one diagonal.
     const int faces[6][4] = {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 4, 5}, {2, 3, 6, 7}, {0, 2, 4, 6}, {1, 3, 5, 7}};
     std::vector<Triangle> local;

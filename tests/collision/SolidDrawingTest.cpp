@@ -81,8 +81,9 @@ TEST_F(SolidDrawing, ConesWithoutSegmentsDrawNothingAndManySegmentsDrawThemAll) 
     for (int numpoints : {-1, 0})
         EXPECT_TRUE(captureGeometry([=] { RENDERMORPHCONE(ORIGIN, ORIGIN, numpoints, 1, 2, 3); }).empty());
     for (int numpoints : {1, 100, 150})
-        EXPECT_EQ(drawnQuads([=] { RENDERMORPHCONE(ORIGIN, ORIGIN, numpoints, 1, 2, 3); }, CaptureMode::TexCoords).size(),
-                  static_cast<std::size_t>(numpoints + 1));
+        EXPECT_EQ(
+            drawnQuads([=] { RENDERMORPHCONE(ORIGIN, ORIGIN, numpoints, 1, 2, 3); }, CaptureMode::TexCoords).size(),
+            static_cast<std::size_t>(numpoints + 1));
 }
 
 TEST_F(SolidDrawing, PictureOfTheTestedSolids) {
@@ -92,12 +93,22 @@ TEST_F(SolidDrawing, PictureOfTheTestedSolids) {
     SETGLLIGHT(GL_LIGHT0, 0, 0, 1, 0);
     const TGLVector turned{20, -30, 0};
     const std::function<void()> exhibits[6] = {
-        [&] { RENDERQUAD(ORIGIN, turned, {-1.5f, 1, 0}, {1.5f, 1, 0}, {-1.5f, -1, 0}, {1.5f, -1, 0}); },
+        [&] {
+            RENDERQUAD(ORIGIN, turned, {-1.5f, 1, 0}, {1.5f, 1, 0}, {-1.5f, -1, 0}, {1.5f, -1, 0});
+        },
         [&] { RENDERCUBE(ORIGIN, turned, -1.2f, -1, -1, 1.2f, 1, 1); },
-        [&] { RENDERMORPHCONE(TGLVector{0, -1.2f, 0}, turned, 16, 0.6f, 1.5f, 2.4f); },
-        [&] { RENDERCYLINDER(TGLVector{0, -1.2f, 0}, turned, 4, 1.4f, 2.4f); },
-        [&] { RENDERCYLINDER(TGLVector{0, -1.2f, 0}, turned, 8, 1.4f, 2.4f); },
-        [&] { RENDERCYLINDER(TGLVector{0, -1.2f, 0}, TGLVector{70, -30, 0}, 20, 1.4f, 2.4f); },
+        [&] {
+            RENDERMORPHCONE(TGLVector{0, -1.2f, 0}, turned, 16, 0.6f, 1.5f, 2.4f);
+        },
+        [&] {
+            RENDERCYLINDER(TGLVector{0, -1.2f, 0}, turned, 4, 1.4f, 2.4f);
+        },
+        [&] {
+            RENDERCYLINDER(TGLVector{0, -1.2f, 0}, turned, 8, 1.4f, 2.4f);
+        },
+        [&] {
+            RENDERCYLINDER(TGLVector{0, -1.2f, 0}, TGLVector{70, -30, 0}, 20, 1.4f, 2.4f);
+        },
     };
     const float colours[6][3] = {{0.9f, 0.8f, 0.3f}, {0.3f, 0.6f, 0.9f}, {0.9f, 0.4f, 0.3f},
                                  {0.4f, 0.9f, 0.4f}, {0.8f, 0.4f, 0.9f}, {0.7f, 0.7f, 0.7f}};

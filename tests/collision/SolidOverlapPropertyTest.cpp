@@ -139,8 +139,8 @@ void checkPairs(const char* name, std::uint32_t seed, const std::function<Pair(s
         inside += verdict == reference::Verdict::Inside;
         ASSERT_EQ(pair.answer(), expected) << name << " case " << i;
     }
-    std::printf("%s: %d crossing, %d apart, %d wholly inside; %d of %d skipped as too close to call (%.1f %%)\n",
-                name, crossed, apart, inside, skipped, CASES, 100.0 * skipped / CASES);
+    std::printf("%s: %d crossing, %d apart, %d wholly inside; %d of %d skipped as too close to call (%.1f %%)\n", name,
+                crossed, apart, inside, skipped, CASES, 100.0 * skipped / CASES);
     EXPECT_LT(skipped, CASES / 5);
     EXPECT_GT(crossed, CASES / 5);
     EXPECT_GT(apart, CASES / 10);

@@ -112,8 +112,8 @@ TEST(SolidOverlap, NotANumberHugeAndZeroInputsAnswerQuietly) {
     const float huge = std::numeric_limits<float>::max();
     EXPECT_FALSE(anyTestReports(TGLVector{nan, 0, 0}, ORIGIN, 8));
     EXPECT_FALSE(CYLINDERINCYLINDER(ORIGIN, TGLVector{nan, 0, 0}, 8, 2, 3, ORIGIN, ORIGIN, 8, 2, 3));
-    EXPECT_FALSE(QUADINCUBE(ORIGIN, ORIGIN, TGLVector{nan, nan, nan}, ORIGIN, ORIGIN, ORIGIN, ORIGIN, ORIGIN, -1, -1, -1,
-                            1, 1, 1));
+    EXPECT_FALSE(QUADINCUBE(ORIGIN, ORIGIN, TGLVector{nan, nan, nan}, ORIGIN, ORIGIN, ORIGIN, ORIGIN, ORIGIN, -1, -1,
+                            -1, 1, 1, 1));
     EXPECT_FALSE(anyTestReports(TGLVector{huge, huge, huge}, TGLVector{-huge, 0, huge}, 8));
     // Whatever they answer, huge sizes and turns must not fault.
     CYLINDERINCYLINDER(ORIGIN, TGLVector{1e30f, -1e30f, 1e30f}, 8, huge, huge, ORIGIN, ORIGIN, 8, 2, 3);

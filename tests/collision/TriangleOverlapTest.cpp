@@ -15,8 +15,8 @@ namespace {
 
 const TGLVector ORIGIN{0, 0, 0};
 
-bool crossing(const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& a2,
-              const TGLVector& b2, const TGLVector& c2) {
+bool crossing(const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& a2, const TGLVector& b2,
+              const TGLVector& c2) {
     return TRIANGLEINTRIANGLE(ORIGIN, ORIGIN, a1, b1, c1, ORIGIN, ORIGIN, a2, b2, c2);
 }
 
@@ -143,13 +143,15 @@ TEST(TriangleCrossing, AgreesWithExactSegmentTriangleCrossings) {
             rot[s] = reference::glvector(reference::uniformVec(random, -180, 180));
             for (int k = 0; k < 3; ++k) {
                 local[s][k] = reference::glvector(reference::uniformVec(random, -1, 1));
-                world[s][k] = reference::place(reference::vec(pos[s]), reference::vec(rot[s]), reference::vec(local[s][k]));
+                world[s][k] =
+                    reference::place(reference::vec(pos[s]), reference::vec(rot[s]), reference::vec(local[s][k]));
             }
         }
         bool expected = false, tooClose = false;
         for (int s = 0; s < 2; ++s)
             for (int k = 0; k < 3; ++k) {
-                const reference::Crossing c = reference::crossingOf(world[1 - s][k], world[1 - s][(k + 1) % 3], world[s]);
+                const reference::Crossing c =
+                    reference::crossingOf(world[1 - s][k], world[1 - s][(k + 1) % 3], world[s]);
                 if (!c.meetsPlane || c.parameter < -1e-3 || c.parameter > 1 + 1e-3) continue;
                 const bool onEnds = c.parameter < 1e-3 || c.parameter > 1 - 1e-3;
                 const bool nearTriangle = c.inside || c.edgeShare < 0.015;
@@ -164,8 +166,8 @@ TEST(TriangleCrossing, AgreesWithExactSegmentTriangleCrossings) {
             continue;
         }
         crossed += expected;
-        ASSERT_EQ(TRIANGLEINTRIANGLE(pos[0], rot[0], local[0][0], local[0][1], local[0][2], pos[1], rot[1],
-                                     local[1][0], local[1][1], local[1][2]),
+        ASSERT_EQ(TRIANGLEINTRIANGLE(pos[0], rot[0], local[0][0], local[0][1], local[0][2], pos[1], rot[1], local[1][0],
+                                     local[1][1], local[1][2]),
                   expected)
             << "case " << i;
     }

@@ -40,7 +40,8 @@ TEST(VectorTurns, MatchTheProductOfTheThreeAxisMatricesAndKeepLengths) {
         const TGLVector rotation = reference::glvector(angles);
         const TGLVector turned = VECROT(reference::glvector(v), rotation);
         // The reference takes the angles as the unit received them (floats).
-        const reference::Vec expected = reference::turnOf(reference::vec(rotation)) * reference::vec(reference::glvector(v));
+        const reference::Vec expected =
+            reference::turnOf(reference::vec(rotation)) * reference::vec(reference::glvector(v));
         const double tolerance = 1e-5 * reference::length(v);
         ASSERT_NEAR(turned.X, expected.x, tolerance) << "case " << i;
         ASSERT_NEAR(turned.Y, expected.y, tolerance) << "case " << i;

@@ -37,8 +37,8 @@ TEST_F(SolidsPicture, EverySolidLitFromTheFront) {
         {0.3f, 0.9f, 0.3f, [] { CUBO(-1, -1, -1, 1, 1.2f, 0.6f, 1); }},
         {0.3f, 0.5f, 0.9f,
          [] {
-             CUBO(GLVECTOR(-1, -1, 1), GLVECTOR(1, -1, 1), GLVECTOR(-1, 1, 1), GLVECTOR(1, 1, 1), GLVECTOR(-0.5, -0.5, -1),
-                  GLVECTOR(1.3, -0.5, -1), GLVECTOR(-0.5, 1, -1), GLVECTOR(1.3, 1, -1), 1);
+             CUBO(GLVECTOR(-1, -1, 1), GLVECTOR(1, -1, 1), GLVECTOR(-1, 1, 1), GLVECTOR(1, 1, 1),
+                  GLVECTOR(-0.5, -0.5, -1), GLVECTOR(1.3, -0.5, -1), GLVECTOR(-0.5, 1, -1), GLVECTOR(1.3, 1, -1), 1);
          }},
         {0.9f, 0.9f, 0.3f, [] { SFERA(0, 0, 0, 1.4f, 20); }},
         {0.9f, 0.5f, 0.2f, [] { SFERA(0, 0, 0, 1.4f, 9); }},

@@ -6,8 +6,8 @@
 #include "kestrova/Input.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
-#include "showcase/MenuCommands.h"
 #include "showcase/Frame.h"
+#include "showcase/MenuCommands.h"
 #include "showcase/Shell.h"
 #include "showcase/VehicleState.h"
 
@@ -144,8 +144,8 @@ TEST_F(Vehicle, RollingFreelyTheSpeedChangesByTheFrictionOfEachFrameAndSpaceBrak
 TEST_F(Vehicle, AWheelAgainstEitherObstacleReversesTheSpeedAndPushesTheCarBackAtOnce) {
     standOnTheGround();
     struct Bump {
-        float x, z;   // the car's centre
-        bool* flag;   // the wheel that touches
+        float x, z;  // the car's centre
+        bool* flag;  // the wheel that touches
     };
     // The front left wheel's outer face inside the cylinder; the front right
     // wheel's against the box's face at x = 35.

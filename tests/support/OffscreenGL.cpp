@@ -5,7 +5,6 @@
 
 #include <GL/gl.h>
 
-
 void OffscreenGL::SetUp() {
     ASSERT_TRUE(platform::createOffscreenContext(800, 600));
     // The toolkit's window size, which its projections and picking use.
@@ -33,9 +32,7 @@ std::vector<std::uint8_t> OffscreenGL::pixelAt(int x, int y) {
     return rgba;
 }
 
-void OffscreenGL::savePng(const char* path) {
-    platform::writeFramePng(path);
-}
+void OffscreenGL::savePng(const char* path) { platform::writeFramePng(path); }
 
 std::vector<int> OffscreenGL::brightPixelsPerCell(int columns, int rows, int threshold) {
     int width = 0, height = 0;

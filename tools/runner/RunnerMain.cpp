@@ -13,8 +13,8 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
 #include "showcase/SceneRegistry.h"
-#include "showcase/Startup.h"
 #include "showcase/Shell.h"
+#include "showcase/Startup.h"
 #include "showcase/VehicleState.h"
 
 #include <algorithm>
@@ -42,7 +42,9 @@ Summary summarise(std::vector<double> samples) {
     Summary s;
     if (samples.empty()) return s;
     std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) { return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1) + 0.5)]; };
+    const auto at = [&](double q) {
+        return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1) + 0.5)];
+    };
     s.median = at(0.5);
     s.p95 = at(0.95);
     s.max = samples.back();
@@ -61,8 +63,9 @@ void applyInput(const RunnerOptions& options, int frame) {
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     for (int key : keys) {
-        const bool held = std::any_of(options.holds.begin(), options.holds.end(),
-                                      [&](const KeyHold& h) { return h.virtualKey == key && h.frames.contains(frame); });
+        const bool held = std::any_of(options.holds.begin(), options.holds.end(), [&](const KeyHold& h) {
+            return h.virtualKey == key && h.frames.contains(frame);
+        });
         const bool wasHeld = std::any_of(options.holds.begin(), options.holds.end(), [&](const KeyHold& h) {
             return h.virtualKey == key && h.frames.contains(frame - 1);
         });
@@ -81,9 +84,7 @@ void applyInput(const RunnerOptions& options, int frame) {
     }
 }
 
-std::string absolute(const std::string& path) {
-    return path.empty() ? path : std::filesystem::absolute(path).string();
-}
+std::string absolute(const std::string& path) { return path.empty() ? path : std::filesystem::absolute(path).string(); }
 
 // Bodies in the selected scene's world (0 on the start screen and in the vehicle scene).
 int bodiesInSelectedScene() {
@@ -97,8 +98,8 @@ void writeVehicle(std::ofstream& out) {
     const auto flag = [](bool b) { return b ? "true" : "false"; };
     out << "  \"vehicle\": {\"position\": [" << BOX[1].X << ", " << BOX[1].Y << ", " << BOX[1].Z
         << "], \"heading\": " << HEADING << ", \"speed\": " << SPEED << ", \"turn_angle\": " << TURNANGLE
-        << ", \"ground_contact\": " << flag(COLTER) << ", \"obstacle_contacts\": [" << flag(COL1) << ", "
-        << flag(COL2) << ", " << flag(COL3) << ", " << flag(COL4) << "]},\n";
+        << ", \"ground_contact\": " << flag(COLTER) << ", \"obstacle_contacts\": [" << flag(COL1) << ", " << flag(COL2)
+        << ", " << flag(COL3) << ", " << flag(COL4) << "]},\n";
 }
 
 long peakMemoryKilobytes() {
@@ -162,8 +163,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.png.c_str());
     if (!options.json.empty()) {
         std::ofstream out(options.json);
-        out << "{\n  \"scene\": " << SELECTDEMO << ",\n  \"frames\": " << framesRun << ",\n  \"startup_ms\": "
-            << startupMs << ",\n";
+        out << "{\n  \"scene\": " << SELECTDEMO << ",\n  \"frames\": " << framesRun
+            << ",\n  \"startup_ms\": " << startupMs << ",\n";
         writeSummary(out, "frame_ms", summarise(frameMs));
         writeSummary(out, "physics_ms", summarise(physicsMs));
         out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
