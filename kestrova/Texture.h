@@ -14,6 +14,9 @@ extern std::int32_t GL_MAG_FILTER;
 // Loads the file into texture id NUM; a missing file is skipped without a word,
 // a bad one is reported in a message box. The id keeps its texture unless the load succeeds.
 void TEXTURELOADTGAID(const char* TGAFILE, std::int32_t NUM);
+// Makes the decoded image a new OpenGL texture TEXTURE.TEXID (repeating, linear,
+// with mipmaps when asked) and releases the image data.
+void UPLOADTEXTURE(TGATEXTURE& TEXTURE, bool MIPMAPS);
 // Binds the texture of id NUM (name 0 for an id outside the table).
 void TEXTURETGASELECTID(std::int32_t NUM);
 void TEXTUREON();

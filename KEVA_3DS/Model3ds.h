@@ -1,0 +1,161 @@
+#pragma once
+// A loaded 3D model: its meshes (one per object of the file) and materials,
+// the passes that prepare them after reading, and their drawing. The model
+// owns its meshes and materials; each of them knows its model.
+#include "KEVA_3DS/ModelTypes.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class TGLAll3dsMesh;
+
+// Material number of a triangle that names no material of its model.
+constexpr std::uint16_t NO_MATERIAL = 0xFFFF;
+
+class TGL3dsMaterial {
+public:
+    explicit TGL3dsMaterial(TGLAll3dsMesh* owner) : OWNER(owner) {}
+    ~TGL3dsMaterial();
+    TGL3dsMaterial(const TGL3dsMaterial&) = delete;
+    TGL3dsMaterial& operator=(const TGL3dsMaterial&) = delete;
+
+    // Colour (ambient if that block was read last, else diffuse, halved) with the
+    // opacity as alpha, blending for see-through materials, the texture bound or
+    // texturing off, culling off for two-sided materials.
+    void APPLY() const;
+    // Reads the texture map (in the model's texture folder, the name as stored,
+    // then in lower case) and makes it the OpenGL texture FTEXID; a map that is
+    // missing or unreadable leaves the material untextured.
+    void UPDATETEXTURE();
+
+    TGLAll3dsMesh* OWNER;
+    bool FHASTEXTUREMAP = false;
+    bool FHASBUMPMAP = false;
+    bool FHASMATERIAL = false;
+    bool FISAMBIENT = false;
+    bool FISDIFFUSE = false;
+    bool FISSPECULAR = false;
+    bool FTWOSIDED = false;
+    std::string FNAME;
+    std::string FFILENAME;
+    std::string FBUMPMAPFILENAME;
+    float FUS = 0, FVS = 0;
+    float FUOFF = 0, FVOFF = 0;
+    float FROT = 0;
+    float FAMBR = 0, FAMBG = 0, FAMBB = 0;
+    float FDIFR = 0, FDIFG = 0, FDIFB = 0;
+    float FSPCR = 0, FSPCG = 0, FSPCB = 0;
+    float FTRANSPARENCY = 1.0f;  // opacity: 1 = opaque
+    float FBUMPMAPSTRENGTH = 0;
+    std::int32_t FTEXID = 0;
+    std::uint32_t FTEXTURE = 0, FDETAILTEX = 0, FORMAT = 0;
+};
+
+class TGL3dsMesh {
+public:
+    explicit TGL3dsMesh(TGLAll3dsMesh* owner) : OWNER(owner) {}
+    ~TGL3dsMesh() = default;
+    TGL3dsMesh(const TGL3dsMesh&) = delete;
+    TGL3dsMesh& operator=(const TGL3dsMesh&) = delete;
+
+    const T3dpoint& GETVERTEX(std::int32_t index) const { return FVERTEX[static_cast<std::size_t>(index)]; }
+    // The vertex index at that position of the index list (triangle t: positions 3t .. 3t+2).
+    std::uint16_t GETFACE(std::int32_t index) const { return FINDICES[static_cast<std::size_t>(index)]; }
+    std::int32_t TRIANGLES() const { return FNUMINDICES / 3; }
+    // The triangles in order, each with its face normal and the material of
+    // its model it names, applied whenever it changes.
+    void RENDER() const;
+    // The box round the vertices that the triangles use.
+    void CALCULATESIZE();
+
+    TGLAll3dsMesh* OWNER;
+    std::string FNAME;
+    std::int32_t FID = 0;  // 1-based number within the model
+    std::vector<std::string> FMATNAME;
+    std::int32_t FNUMVERTEX = 0;
+    std::int32_t FNUMINDICES = 0;
+    T3dpoint FPIVOT;
+    std::vector<std::int32_t> FBONEID;
+    std::vector<T3dpoint> FVNORMAL;
+    std::vector<TGLMap> FMAPPING;
+    std::vector<std::uint16_t> FMATID;
+    std::vector<std::uint32_t> FSMOOTHINGGROUP;
+    std::vector<std::uint16_t> FINDICES;
+    std::int32_t FDISPLAYLIST = 0;
+    T3dpoint FMINIMUM, FMAXIMUM;
+    T3dpoint FLOCALCOORDS;
+    T3dpoint LOCALAXIS[3];
+    std::vector<std::uint16_t> FNORMALINDICES;
+    std::vector<T3dpoint> FACENORMAL;
+    std::vector<T3dpoint> FVERTEX;
+};
+
+class TGLAll3dsMesh {
+public:
+    TGLAll3dsMesh() = default;
+    ~TGLAll3dsMesh();
+    TGLAll3dsMesh(const TGLAll3dsMesh&) = delete;
+    TGLAll3dsMesh& operator=(const TGLAll3dsMesh&) = delete;
+
+    // Reads the file by its ending (".3ds"; others load nothing); FNAME keeps the name.
+    void LOADFROMFILE(const std::string& fileName);
+    // Reads a 3DS file; its maps are looked for in the file's folder.
+    void LOAD3DSFROMFILE(const std::string& fileName);
+    // Reads the bytes of a 3DS file: the chunks, the passes below, the
+    // textures and the display list. Bad or truncated input gives what could be read.
+    void LOAD3DSFROMSTREAM(std::span<const std::uint8_t> stream);
+    // The chunks alone, into emptied lists; every triangle names existing vertices afterwards.
+    void READ3DSCHUNKS(std::span<const std::uint8_t> stream);
+    // The passes every reader runs after its chunks, in this order.
+    void POSTPROCESS();
+
+    // The display list when there is one, otherwise every mesh in render order.
+    void RENDER() const;
+    TGL3dsMesh* GETMESH(std::int32_t index) const { return FMESH[static_cast<std::size_t>(index)].get(); }
+    TGL3dsMaterial* GETMATERIAL(std::int32_t index) const { return FMATERIAL[static_cast<std::size_t>(index)].get(); }
+    // The first material of that name, letter case ignored; -1 when there is none.
+    std::int32_t GETMATERIALIDBYNAME(const std::string& name) const;
+    // The material a triangle's number names, or nullptr when it names none.
+    const TGL3dsMaterial* materialOrNull(std::uint16_t id) const;
+
+    void MOVETOPIVOT();
+    void CALCULATESCALE();
+    // Per triangle its face normal; per vertex the normal of the last triangle using it.
+    void CALCVNORMALS();
+    // Every mesh's box, and the model's box, which always holds the origin.
+    void CALCULATESIZE();
+    // Meshes with a see-through triangle move behind all the others.
+    void CALCULATERENDERORDER();
+    // Compiles RENDER into FDISPLAYLIST (an OpenGL context must be current).
+    void COMPILEDISPLAYLIST();
+
+    std::string FNAME;
+    std::int32_t FTYPE = 0;
+    float FMASTERSCALE = 0;  // 0 means 1
+    std::int32_t FDISPLAYLIST = 0;
+    std::vector<std::unique_ptr<TGL3dsMesh>> FMESH;
+    std::vector<std::int32_t> FRENDERORDER;
+    std::vector<std::unique_ptr<TGL3dsMaterial>> FMATERIAL;
+    T3dpoint FMINIMUM, FMAXIMUM;
+    std::int32_t FVERSION = 0, FSUBVERSION = 0;
+    std::int32_t FNUMMESHES = 0;
+    std::int32_t FNUMMATERIALS = 0;
+    std::string FTEXTUREPATH;  // folder of the texture maps; empty: the working directory
+
+private:
+    void clear();
+};
+
+// Calls visit(mesh, a, b, c) with the three corner indices of every triangle
+// of the meshes that are drawn, in file order.
+template <class Visit>
+void FOREACHTRIANGLE(const TGLAll3dsMesh& model, Visit&& visit) {
+    for (std::int32_t m = 0; m < model.FNUMMESHES; ++m) {
+        const TGL3dsMesh& mesh = *model.GETMESH(m);
+        for (std::int32_t f = 0; f + 2 < mesh.FNUMINDICES; f += 3)
+            visit(mesh, mesh.GETFACE(f), mesh.GETFACE(f + 1), mesh.GETFACE(f + 2));
+    }
+}

@@ -1,0 +1,91 @@
+// Drawing of models, meshes and materials with OpenGL 1.x, and the model's
+// display list.
+#include "KEVA_3DS/Model3ds.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Triangles whose material number names no material are drawn plain grey,
+// opaque and one-sided.
+void applyDefaultMaterial() {
+    if (IGNOREMATERIALS) return;
+    glDisable(GL_BLEND);
+    glColor4f(0.4f, 0.4f, 0.4f, 1.0f);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+}
+
+}  // namespace
+
+TGLAll3dsMesh::~TGLAll3dsMesh() {
+    if (FDISPLAYLIST > 0) glDeleteLists(static_cast<GLuint>(FDISPLAYLIST), 1);
+}
+
+void TGL3dsMaterial::APPLY() const {
+    if (IGNOREMATERIALS) return;
+    const float* base = FISAMBIENT ? &FAMBR : &FDIFR;
+    glDisable(GL_BLEND);
+    glColor4f(base[0] / 2.0f, base[1] / 2.0f, base[2] / 2.0f, FTRANSPARENCY);
+    if (FTRANSPARENCY < 1.0f) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    if (FHASTEXTUREMAP && FTEXID != 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(FTEXID));
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+    if (FTWOSIDED)
+        glDisable(GL_CULL_FACE);
+    else
+        glEnable(GL_CULL_FACE);
+}
+
+// Runs of triangles with the same material share one batch.
+void TGL3dsMesh::RENDER() const {
+    if (FDISPLAYLIST != 0) {
+        glCallList(static_cast<GLuint>(FDISPLAYLIST));
+        return;
+    }
+    std::int32_t current = -1;  // no material applied yet
+    for (std::int32_t t = 0; t < TRIANGLES(); ++t) {
+        const std::uint16_t id = FMATID[static_cast<std::size_t>(t)];
+        if (id != current) {
+            if (current >= 0) glEnd();
+            current = id;
+            if (const TGL3dsMaterial* material = OWNER->materialOrNull(id))
+                material->APPLY();
+            else
+                applyDefaultMaterial();
+            glBegin(GL_TRIANGLES);
+        }
+        glNormal3fv(&FACENORMAL[static_cast<std::size_t>(t)].X);
+        for (std::int32_t k = 0; k < 3; ++k) {
+            const std::uint16_t v = GETFACE(3 * t + k);
+            glTexCoord2f(FMAPPING[v].TU, FMAPPING[v].TV);
+            glVertex3fv(&FVERTEX[v].X);
+        }
+    }
+    if (current >= 0) glEnd();
+}
+
+void TGLAll3dsMesh::RENDER() const {
+    if (FDISPLAYLIST > 0) {
+        glCallList(static_cast<GLuint>(FDISPLAYLIST));
+        return;
+    }
+    for (std::int32_t i = 0; i < FNUMMESHES; ++i) GETMESH(FRENDERORDER[static_cast<std::size_t>(i)])->RENDER();
+}
+
+void TGLAll3dsMesh::COMPILEDISPLAYLIST() {
+    if (FDISPLAYLIST > 0) glDeleteLists(static_cast<GLuint>(FDISPLAYLIST), 1);
+    FDISPLAYLIST = 0;
+    const GLuint list = glGenLists(1);
+    if (list == 0) return;
+    glNewList(list, GL_COMPILE);
+    RENDER();
+    glEndList();
+    FDISPLAYLIST = static_cast<std::int32_t>(list);
+}
