@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libimgui-dev libstb-dev
   libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgl-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
-  libbullet-dev libgtest-dev libbenchmark-dev libx11-dev
+  libbullet-dev libgtest-dev libbenchmark-dev libx11-dev nlohmann-json3-dev
   xvfb xdotool x11-utils x11-apps imagemagick xfonts-base
   clang libclang-rt-14-dev
 )

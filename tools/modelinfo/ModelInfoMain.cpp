@@ -1,0 +1,110 @@
+// kestrova-modelinfo FILE [SCALE] [--json] [--png OUT [--camera N | --eye X,Y,Z --at X,Y,Z]] [--time]
+// Reads a 3DS model or a .ter height map with the program's own readers and
+// says what they made of it; the exit status is 1 when the file cannot be read.
+#include "ModelInfoOptions.h"
+#include "ModelPicture.h"
+#include "ModelReport.h"
+
+#include "KEVA_3DS/Scenery3ds.h"
+#include "KEVA_Physics/PhyHeightMap.h"
+#include "KEVA_Physics/PhyScenery.h"
+#include "KEVA_Physics/PhyWorld.h"
+#include "kestrova/FileBytes.h"
+#include "kestrova/platform/OffscreenBackend.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+bool endsWith(std::string text, const char* ending) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text.ends_with(ending);
+}
+
+// What keeps the file from being read as a 3DS model, or nullptr.
+const char* not3ds(const std::string& file) {
+    std::vector<std::uint8_t> bytes;
+    if (!readFileBytes(file, bytes)) return "cannot be opened";
+    // A 3DS file starts with its main chunk.
+    if (!endsWith(file, ".3ds") || bytes.size() < 6 || bytes[0] != 0x4D || bytes[1] != 0x4D)
+        return "is neither a 3DS model nor a .ter height map";
+    return nullptr;
+}
+
+void report(const ModelInfoOptions& options, const nlohmann::ordered_json& json) {
+    if (options.json)
+        std::printf("%s\n", json.dump(2).c_str());
+    else
+        std::printf("%s", summaryOf(json).c_str());
+}
+
+int showTerrain(const ModelInfoOptions& options, NewtonWorld* world) {
+    const auto grid = LOADTERRAINFILE(options.file);
+    if (!grid) {
+        std::fprintf(stderr, "kestrova-modelinfo: cannot read %s as a height map\n", options.file.c_str());
+        return 1;
+    }
+    const float scale = options.scale.value_or(15);
+    const TGLVector pos = GLVECTOR(0, -100, 0);
+    PHY_HeightMap land;
+    const auto start = Clock::now();
+    land.LOADFROMFILE(world, pos, scale, options.file);
+    if (options.time) std::fprintf(stderr, "load_ms %.1f (reading, collision and display list)\n", millisecondsSince(start));
+    const nlohmann::ordered_json json = terrainJson(options.file, *grid);
+    report(options, json);
+    const auto heightAt = [&](const char* key) { return pos.Y + json[key].get<float>() * scale * 0.15f; };
+    const ViewBox box{{-grid->nX * scale / 2, heightAt("heightMin"), -grid->nY * scale / 2},
+                      {grid->nX * scale / 2, heightAt("heightMax"), grid->nY * scale / 2}};
+    return options.png.empty() || writePicture(options, box, [&] { land.DRAW(); }) ? 0 : 1;
+}
+
+int showModel(const ModelInfoOptions& options, NewtonWorld* world) {
+    if (const char* problem = not3ds(options.file)) {
+        std::fprintf(stderr, "kestrova-modelinfo: %s %s\n", options.file.c_str(), problem);
+        return 1;
+    }
+    TGL3DSModel scenery;
+    auto start = Clock::now();
+    scenery.LOADMODEL3DS(options.scale.value_or(1), options.file);
+    const double loadMs = millisecondsSince(start);
+    start = Clock::now();
+    PHY_ADD3DSCOLLISION(world, nullptr, scenery, false);
+    if (options.time)
+        std::fprintf(stderr, "load_ms %.1f (reading, passes, textures, display list) collision_ms %.1f\n", loadMs,
+                     millisecondsSince(start));
+    const TGLAll3dsMesh& model = *scenery.GETSCENE3DS();
+    report(options, modelJson(options.file, model));
+    const ViewBox box{{model.FMINIMUM.X, model.FMINIMUM.Y, model.FMINIMUM.Z},
+                      {model.FMAXIMUM.X, model.FMAXIMUM.Y, model.FMAXIMUM.Z}};
+    return options.png.empty() || writePicture(options, box, [&] { scenery.PUTMODEL3DS(); }) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = parseModelInfoOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr,
+                     "kestrova-modelinfo: %s\nusage: kestrova-modelinfo FILE [SCALE] [--json] [--png OUT "
+                     "[--camera 0|1|2 | --eye X,Y,Z --at X,Y,Z]] [--time]\n",
+                     error.c_str());
+        return 2;
+    }
+    // Textures and display lists are made while loading, so a context is always current.
+    if (!platform::createOffscreenContext(800, 600)) {
+        std::fprintf(stderr, "kestrova-modelinfo: no offscreen OpenGL context\n");
+        return 1;
+    }
+    NewtonWorld* world = PHY_INITWORLD(60);
+    const int status = endsWith(options->file, ".ter") ? showTerrain(*options, world) : showModel(*options, world);
+    NewtonDestroy(world);
+    return status;
+}
