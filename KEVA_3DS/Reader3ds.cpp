@@ -291,14 +291,15 @@ void TGLAll3dsMesh::READ3DSCHUNKS(std::span<const std::uint8_t> stream) {
         while (ends.size() > 1 && position >= ends.back()) ends.pop_back();
         const std::size_t limit = ends.back();
         ChunkBytes header(stream, position, limit);
-        TChunkHdr h;
+        std::uint16_t id = 0;
+        std::uint32_t length = 0;
         // A header that does not fit, or a length shorter than a header, ends the parent.
-        if (!header.u16(h.CHUNKID) || !header.u32(h.CHUNKLE) || h.CHUNKLE < 6) {
+        if (!header.u16(id) || !header.u32(length) || length < sizeof(TChunkHdr)) {
             position = limit;
             continue;
         }
-        const std::size_t end = position + std::min<std::size_t>(h.CHUNKLE, limit - position);
-        const std::size_t children = readChunk(state, h.CHUNKID, ChunkBytes(stream, position + 6, end));
+        const std::size_t end = position + std::min<std::size_t>(length, limit - position);
+        const std::size_t children = readChunk(state, id, ChunkBytes(stream, position + sizeof(TChunkHdr), end));
         if (children < end) ends.push_back(end);
         position = children;
     }
