@@ -4,6 +4,7 @@
 #include "kestrova/Platform.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <filesystem>
 #include <vector>
@@ -29,9 +30,14 @@ void UPLOADTEXTURE(TGATEXTURE& TEXTURE, bool MIPMAPS) {
     GLint alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, MIPMAPS ? GL_TRUE : GL_FALSE);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(TEXTURE.BPP / 8), static_cast<GLsizei>(TEXTURE.WIDTH),
-                 static_cast<GLsizei>(TEXTURE.HEIGHT), 0, TEXTURE.TYP, GL_UNSIGNED_BYTE, TEXTURE.IMAGEDATA.data());
+    const GLint components = static_cast<GLint>(TEXTURE.BPP / 8);
+    const auto width = static_cast<GLsizei>(TEXTURE.WIDTH), height = static_cast<GLsizei>(TEXTURE.HEIGHT);
+    if (MIPMAPS)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, TEXTURE.TYP, GL_UNSIGNED_BYTE,
+                          TEXTURE.IMAGEDATA.data());
+    else
+        glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, TEXTURE.TYP, GL_UNSIGNED_BYTE,
+                     TEXTURE.IMAGEDATA.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, MIPMAPS ? GL_LINEAR_MIPMAP_LINEAR : GL_MIN_FILTER);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_MAG_FILTER);

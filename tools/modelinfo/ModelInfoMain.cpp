@@ -14,14 +14,34 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// Wall-clock and processor time (all threads) since the last lap; the
+// processor time hardly depends on what else the machine is doing.
+class Stopwatch {
+public:
+    std::string lap() {
+        const auto wall = std::chrono::steady_clock::now();
+        const double cpu = cpuMilliseconds();
+        char text[80];
+        std::snprintf(text, sizeof text, "%.1f ms (processor %.1f ms)",
+                      std::chrono::duration<double, std::milli>(wall - wall_).count(), cpu - cpu_);
+        wall_ = wall;
+        cpu_ = cpu;
+        return text;
+    }
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+private:
+    static double cpuMilliseconds() {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    }
+    std::chrono::steady_clock::time_point wall_ = std::chrono::steady_clock::now();
+    double cpu_ = cpuMilliseconds();
+};
 
 bool endsWith(std::string text, const char* ending) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -54,9 +74,9 @@ int showTerrain(const ModelInfoOptions& options, NewtonWorld* world) {
     const float scale = options.scale.value_or(15);
     const TGLVector pos = GLVECTOR(0, -100, 0);
     PHY_HeightMap land;
-    const auto start = Clock::now();
+    Stopwatch watch;
     land.LOADFROMFILE(world, pos, scale, options.file);
-    if (options.time) std::fprintf(stderr, "load_ms %.1f (reading, collision and display list)\n", millisecondsSince(start));
+    if (options.time) std::fprintf(stderr, "load (reading, collision, display list): %s\n", watch.lap().c_str());
     const nlohmann::ordered_json json = terrainJson(options.file, *grid);
     report(options, json);
     const auto heightAt = [&](const char* key) { return pos.Y + json[key].get<float>() * scale * 0.15f; };
@@ -71,14 +91,13 @@ int showModel(const ModelInfoOptions& options, NewtonWorld* world) {
         return 1;
     }
     TGL3DSModel scenery;
-    auto start = Clock::now();
+    Stopwatch watch;
     scenery.LOADMODEL3DS(options.scale.value_or(1), options.file);
-    const double loadMs = millisecondsSince(start);
-    start = Clock::now();
+    const std::string load = watch.lap();
     PHY_ADD3DSCOLLISION(world, nullptr, scenery, false);
     if (options.time)
-        std::fprintf(stderr, "load_ms %.1f (reading, passes, textures, display list) collision_ms %.1f\n", loadMs,
-                     millisecondsSince(start));
+        std::fprintf(stderr, "load (reading, passes, textures, display list): %s; collision: %s\n", load.c_str(),
+                     watch.lap().c_str());
     const TGLAll3dsMesh& model = *scenery.GETSCENE3DS();
     report(options, modelJson(options.file, model));
     const ViewBox box{{model.FMINIMUM.X, model.FMINIMUM.Y, model.FMINIMUM.Z},
