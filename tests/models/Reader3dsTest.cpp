@@ -170,7 +170,7 @@ TEST_F(Reader3ds, HostileChunksAreReadOnlyWithinTheirBoundsAndNeverWithoutTheirO
     {
         SCOPED_TRACE("non-finite floats read as 0, opacity stays within 0 .. 1, 300 groups do not wrap");
         Bytes groups;
-        for (int g = 0; g < 300; ++g) groups = groups + materialGroup(std::to_string(g), {});
+        for (int g = 0; g < 300; ++g) groups += materialGroup(std::to_string(g), {});
         const auto model = loaded(file(material("Over", percentage(MAT_TRANSPARENCY, 120)) +
                                        material("Under", percentage(MAT_TRANSPARENCY, -50)) +
                                        object("N", vertices({{NAN, INFINITY, 1}}) + chunk(OBJ_TRIMESH) +

@@ -15,10 +15,12 @@ namespace w3ds {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes operator+(Bytes a, const Bytes& b) {
+inline Bytes& operator+=(Bytes& a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
+
+inline Bytes operator+(Bytes a, const Bytes& b) { return a += b; }
 
 inline Bytes u16(std::uint16_t v) { return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)}; }
 inline Bytes u32(std::uint32_t v) { return u16(static_cast<std::uint16_t>(v)) + u16(static_cast<std::uint16_t>(v >> 16)); }
@@ -50,26 +52,26 @@ inline Bytes textureMap(const std::string& file) { return chunk(MAT_TEXTURE, chu
 
 inline Bytes vertices(const std::vector<T3dpoint>& points) {
     Bytes b = u16(static_cast<std::uint16_t>(points.size()));
-    for (const T3dpoint& p : points) b = b + f32(p.X) + f32(p.Y) + f32(p.Z);
+    for (const T3dpoint& p : points) b += f32(p.X) + f32(p.Y) + f32(p.Z);
     return chunk(TRI_VERTEXL, b);
 }
 
 inline Bytes mapping(const std::vector<TGLMap>& uvs) {
     Bytes b = u16(static_cast<std::uint16_t>(uvs.size()));
-    for (const TGLMap& uv : uvs) b = b + f32(uv.TU) + f32(uv.TV);
+    for (const TGLMap& uv : uvs) b += f32(uv.TU) + f32(uv.TV);
     return chunk(TRI_MAPPINGCOORDS, b);
 }
 
 inline Bytes materialGroup(const std::string& name, const std::vector<std::uint16_t>& triangles) {
     Bytes b = text(name) + u16(static_cast<std::uint16_t>(triangles.size()));
-    for (std::uint16_t t : triangles) b = b + u16(t);
+    for (std::uint16_t t : triangles) b += u16(t);
     return chunk(TRI_MATERIAL, b);
 }
 
 // The face list with its children (material groups, smoothing).
 inline Bytes faces(const std::vector<std::array<std::uint16_t, 3>>& triangles, const Bytes& children = {}) {
     Bytes b = u16(static_cast<std::uint16_t>(triangles.size()));
-    for (const auto& t : triangles) b = b + u16(t[0]) + u16(t[1]) + u16(t[2]) + u16(7);
+    for (const auto& t : triangles) b += u16(t[0]) + u16(t[1]) + u16(t[2]) + u16(7);
     return chunk(TRI_FACEL1, b + children);
 }
 
@@ -82,7 +84,7 @@ inline Bytes object(const std::string& name, const Bytes& parts) {
 inline Bytes keyframer(const std::vector<T3dpoint>& pivots) {
     Bytes nodes;
     for (const T3dpoint& p : pivots)
-        nodes = nodes + chunk(KEYF_OBJDES, chunk(KEYF_OBJPIVOT, f32(p.X) + f32(p.Y) + f32(p.Z)));
+        nodes += chunk(KEYF_OBJDES, chunk(KEYF_OBJPIVOT, f32(p.X) + f32(p.Y) + f32(p.Z)));
     return chunk(KEYF3DS, nodes);
 }
 
