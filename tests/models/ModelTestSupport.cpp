@@ -69,7 +69,6 @@ void expectNoMoreThan(const TGLAll3dsMesh& part, const TGLAll3dsMesh& whole, std
         EXPECT_EQ(mesh.FVERTEX.size(), vertices);
         EXPECT_EQ(mesh.FMAPPING.size(), vertices);
         EXPECT_EQ(mesh.FMATID.size(), triangles);
-        EXPECT_EQ(mesh.FACENORMAL.size(), triangles);
         EXPECT_TRUE(std::all_of(mesh.FINDICES.begin(), mesh.FINDICES.end(),
                                 [&](std::uint16_t v) { return v < vertices; }));
     }

@@ -28,5 +28,5 @@ inline void expectPoint(const T3dpoint& actual, const T3dpoint& expected) {
 std::vector<std::size_t> chunkBoundaries(const w3ds::Bytes& file);
 
 // A model read from part of a file holds no more meshes, materials, vertices
-// or triangles than the whole file gave, and every list fits its mesh.
+// or triangles than the whole file gave, and every list it read fits its mesh.
 void expectNoMoreThan(const TGLAll3dsMesh& part, const TGLAll3dsMesh& whole, std::size_t cut);

@@ -7,6 +7,7 @@
 #include "KEVA_Physics/PhyScenery.h"
 #include "KEVA_Physics/TerrainFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -70,13 +71,18 @@ protected:
 
 }  // namespace
 
+// Every line of the head and tail, and every 25th in between (each cut is read from the start).
 TEST(GeneratedLandscape, CutAtAnyLineItGivesNoGrid) {
     if (!std::filesystem::exists(dataPath("grotta.ter"))) GTEST_SKIP() << "the landscape is not generated yet";
     std::ifstream in(dataPath("grotta.ter"), std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ASSERT_TRUE(PARSETERRAIN(text));
-    for (std::size_t end = text.find('\n'); end + 1 < text.size(); end = text.find('\n', end + 1))
-        ASSERT_FALSE(PARSETERRAIN(std::string_view(text).substr(0, end + 1))) << "cut after byte " << end;
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    std::size_t line = 0;
+    for (std::size_t end = text.find('\n'); end + 1 < text.size(); end = text.find('\n', end + 1), ++line)
+        if (line < 300 || line + 300 > lines || line % 25 == 0) {
+            ASSERT_FALSE(PARSETERRAIN(std::string_view(text).substr(0, end + 1))) << "cut after line " << line;
+        }
 }
 
 TEST_F(GeneratedGrounds, BodiesComeToRestOnTheLandscape) {
