@@ -37,10 +37,8 @@ void TGL3dsMaterial::APPLY() const {
     } else {
         glDisable(GL_TEXTURE_2D);
     }
-    if (FTWOSIDED)
-        glDisable(GL_CULL_FACE);
-    else
-        glEnable(GL_CULL_FACE);
+    if (FTWOSIDED) glDisable(GL_CULL_FACE);
+    else glEnable(GL_CULL_FACE);
 }
 
 // Runs of triangles with the same material share one batch.
@@ -55,10 +53,8 @@ void TGL3dsMesh::RENDER() const {
         if (id != current) {
             if (current >= 0) glEnd();
             current = id;
-            if (const TGL3dsMaterial* material = OWNER->materialOrNull(id))
-                material->APPLY();
-            else
-                applyDefaultMaterial();
+            if (const TGL3dsMaterial* material = OWNER->materialOrNull(id)) material->APPLY();
+            else applyDefaultMaterial();
             glBegin(GL_TRIANGLES);
         }
         glNormal3fv(&FACENORMAL[static_cast<std::size_t>(t)].X);

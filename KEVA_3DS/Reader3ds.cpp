@@ -161,51 +161,51 @@ void readMapFile(ReaderState& s, TGL3dsMaterial& m, ChunkBytes& in) {
 // The texture placement field a chunk sets.
 float* textureField(TGL3dsMaterial& m, std::uint16_t id) {
     switch (id) {
-        case MAT_VSCALE: return &m.FVS;
-        case MAT_USCALE: return &m.FUS;
-        case MAT_UOFF: return &m.FUOFF;
-        case MAT_VOFF: return &m.FVOFF;
-        case MAT_TEXROT: return &m.FROT;
-        default: return nullptr;
+    case MAT_VSCALE: return &m.FVS;
+    case MAT_USCALE: return &m.FUS;
+    case MAT_UOFF: return &m.FUOFF;
+    case MAT_VOFF: return &m.FVOFF;
+    case MAT_TEXROT: return &m.FROT;
+    default: return nullptr;
     }
 }
 
 // Chunks of a material's own data; they are ignored before the first material name.
 void readMaterialChunk(ReaderState& s, TGL3dsMaterial& m, std::uint16_t id, ChunkBytes& in) {
     switch (id) {
-        case MAT_AMBIENT:
-        case MAT_DIFFUSE:
-        case MAT_SPECULAR: selectColourBlock(m, id); break;
-        case MAT_COLOR24:
-        case MAT_COLOR: readColour(in, m, id == MAT_COLOR24); break;
-        case MAT_TRANSPARENCY:
-            if (const auto p = readPercentage(in)) m.FTRANSPARENCY = std::clamp(1 - *p, 0.0f, 1.0f);
-            break;
-        case MAT_TWO_SIDE: m.FTWOSIDED = true; break;
-        case MAT_TEXTURE:
-            m.FHASTEXTUREMAP = true;
-            m.FUS = m.FVS = m.FUOFF = m.FVOFF = 0;
-            break;
-        case MAT_BUMPMAP:
-            if (const auto p = readPercentage(in)) m.FBUMPMAPSTRENGTH = *p / 100;
-            break;
-        case MAT_MAPFILE: readMapFile(s, m, in); break;
-        default:
-            if (float* field = textureField(m, id)) in.f32(*field);
+    case MAT_AMBIENT:
+    case MAT_DIFFUSE:
+    case MAT_SPECULAR: selectColourBlock(m, id); break;
+    case MAT_COLOR24:
+    case MAT_COLOR: readColour(in, m, id == MAT_COLOR24); break;
+    case MAT_TRANSPARENCY:
+        if (const auto p = readPercentage(in)) m.FTRANSPARENCY = std::clamp(1 - *p, 0.0f, 1.0f);
+        break;
+    case MAT_TWO_SIDE: m.FTWOSIDED = true; break;
+    case MAT_TEXTURE:
+        m.FHASTEXTUREMAP = true;
+        m.FUS = m.FVS = m.FUOFF = m.FVOFF = 0;
+        break;
+    case MAT_BUMPMAP:
+        if (const auto p = readPercentage(in)) m.FBUMPMAPSTRENGTH = *p / 100;
+        break;
+    case MAT_MAPFILE: readMapFile(s, m, in); break;
+    default:
+        if (float* field = textureField(m, id)) in.f32(*field);
     }
 }
 
 // Chunks of an object's own data; they are ignored before the first object.
 void readMeshChunk(ReaderState& s, TGL3dsMesh& mesh, std::uint16_t id, ChunkBytes& in) {
     switch (id) {
-        case OBJ_TRIMESH: s.groups = 0; break;
-        case TRI_VERTEXL: readVertices(mesh, in); break;
-        case TRI_FACEL1: readFaces(mesh, in); break;
-        case TRI_MATERIAL: readMaterialGroup(s, in); break;
-        case TRI_MAPPINGCOORDS: readMapping(mesh, in); break;
-        case TRI_SMOOTH: readSmoothing(mesh, in); break;
-        case TRI_MATRIX: readMatrix(mesh, in); break;
-        default: break;
+    case OBJ_TRIMESH: s.groups = 0; break;
+    case TRI_VERTEXL: readVertices(mesh, in); break;
+    case TRI_FACEL1: readFaces(mesh, in); break;
+    case TRI_MATERIAL: readMaterialGroup(s, in); break;
+    case TRI_MAPPINGCOORDS: readMapping(mesh, in); break;
+    case TRI_SMOOTH: readSmoothing(mesh, in); break;
+    case TRI_MATRIX: readMatrix(mesh, in); break;
+    default: break;
     }
 }
 
@@ -239,16 +239,16 @@ std::size_t readChunk(ReaderState& s, std::uint16_t id, ChunkBytes in) {
     if (isMeshChunk(id)) readMeshChunk(s, *s.mesh, id, in);
     std::uint32_t version = 0;
     switch (id) {
-        case VERS3DS:
-            if (in.u32(version)) s.model.FVERSION = static_cast<std::int32_t>(version);
-            break;
-        case MAT_MATNAME: startMaterial(s, in); break;
-        case EDIT_OBJECT: startObject(s, in); break;
-        case KEYF_OBJDES: ++s.nodes; break;
-        case KEYF_OBJPIVOT:
-            if (s.nodes >= 1 && s.nodes <= s.model.FNUMMESHES) readPoint(in, s.model.GETMESH(s.nodes - 1)->FPIVOT);
-            break;
-        default: break;
+    case VERS3DS:
+        if (in.u32(version)) s.model.FVERSION = static_cast<std::int32_t>(version);
+        break;
+    case MAT_MATNAME: startMaterial(s, in); break;
+    case EDIT_OBJECT: startObject(s, in); break;
+    case KEYF_OBJDES: ++s.nodes; break;
+    case KEYF_OBJPIVOT:
+        if (s.nodes >= 1 && s.nodes <= s.model.FNUMMESHES) readPoint(in, s.model.GETMESH(s.nodes - 1)->FPIVOT);
+        break;
+    default: break;
     }
     return hasChildren(id) ? in.position() : in.end();
 }

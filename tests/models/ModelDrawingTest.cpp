@@ -48,8 +48,8 @@ protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string write(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                           static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return (folder / name).string();
     }
     // The colour drawn at a point of the file's ground plane.
@@ -103,8 +103,8 @@ TEST_F(ModelDrawing, TextureMapsAreFoundBesideTheModelAndShowTheRightWayUp) {
 
 TEST_F(ModelDrawing, DrawingLeavesCullingTexturingAndBlendingAsTheyWereAndStopsWhenTheFileGoes) {
     write("checker.tga", halfWhiteTga());
-    const Bytes materials = material("Glass", byteColour(MAT_DIFFUSE, 255, 255, 255) + textureMap("checker.tga") + percentage(MAT_TRANSPARENCY, 40) +
-                                                  chunk(MAT_TWO_SIDE));
+    const Bytes materials = material("Glass", byteColour(MAT_DIFFUSE, 255, 255, 255) + textureMap("checker.tga") +
+                                                  percentage(MAT_TRANSPARENCY, 40) + chunk(MAT_TWO_SIDE));
     TGL3DSModel scenery;
     const std::string path = write("glass.3ds", file(materials + square("Pane", -8, -6, 8, 6, 0, "Glass")));
     scenery.LOADMODEL3DS(1, path);
@@ -127,8 +127,8 @@ TEST_F(ModelDrawing, DrawingLeavesCullingTexturingAndBlendingAsTheyWereAndStopsW
 
 TEST_F(ModelDrawing, LoadingAgainGivesBackTheOldDisplayListAndTextures) {
     write("checker.tga", halfWhiteTga());
-    const std::string path = write("floor.3ds", file(material("Tiles", textureMap("checker.tga")) +
-                                                     square("Floor", -8, -6, 8, 6, 0, "Tiles")));
+    const std::string path = write(
+        "floor.3ds", file(material("Tiles", textureMap("checker.tga")) + square("Floor", -8, -6, 8, 6, 0, "Tiles")));
     const auto live = [](GLboolean (*exists)(GLuint)) {
         int count = 0;
         for (GLuint name = 1; name < 200; ++name) count += exists(name) ? 1 : 0;

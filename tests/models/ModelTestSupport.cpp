@@ -14,23 +14,24 @@ std::size_t lengthAt(const w3ds::Bytes& b, std::size_t at) {
 // Where the children of a chunk start after its own data, for the chunks that have children.
 std::optional<std::size_t> childrenAt(const w3ds::Bytes& b, std::uint16_t id, std::size_t data, std::size_t end) {
     switch (id) {
-        case MAIN3DS:
-        case EDIT3DS:
-        case MAT_MATRIAL:
-        case OBJ_TRIMESH:
-        case KEYF3DS:
-        case KEYF_OBJDES:
-        case MAT_TEXTURE:
-        case MAT_AMBIENT:
-        case MAT_DIFFUSE:
-        case MAT_SPECULAR: return data;
-        case EDIT_OBJECT: {
-            const auto first = b.begin() + static_cast<std::ptrdiff_t>(data);
-            return static_cast<std::size_t>(std::find(first, b.begin() + static_cast<std::ptrdiff_t>(end), 0) - b.begin()) + 1;
-        }
-        case TRI_FACEL1: return data + 2 + 8 * std::size_t{static_cast<std::uint16_t>(b[data] | b[data + 1] << 8)};
-        case MAT_BUMPMAP: return data + lengthAt(b, data);
-        default: return std::nullopt;
+    case MAIN3DS:
+    case EDIT3DS:
+    case MAT_MATRIAL:
+    case OBJ_TRIMESH:
+    case KEYF3DS:
+    case KEYF_OBJDES:
+    case MAT_TEXTURE:
+    case MAT_AMBIENT:
+    case MAT_DIFFUSE:
+    case MAT_SPECULAR: return data;
+    case EDIT_OBJECT: {
+        const auto first = b.begin() + static_cast<std::ptrdiff_t>(data);
+        return static_cast<std::size_t>(std::find(first, b.begin() + static_cast<std::ptrdiff_t>(end), 0) - b.begin()) +
+               1;
+    }
+    case TRI_FACEL1: return data + 2 + 8 * std::size_t{static_cast<std::uint16_t>(b[data] | b[data + 1] << 8)};
+    case MAT_BUMPMAP: return data + lengthAt(b, data);
+    default: return std::nullopt;
     }
 }
 
@@ -69,7 +70,7 @@ void expectNoMoreThan(const TGLAll3dsMesh& part, const TGLAll3dsMesh& whole, std
         EXPECT_EQ(mesh.FVERTEX.size(), vertices);
         EXPECT_EQ(mesh.FMAPPING.size(), vertices);
         EXPECT_EQ(mesh.FMATID.size(), triangles);
-        EXPECT_TRUE(std::all_of(mesh.FINDICES.begin(), mesh.FINDICES.end(),
-                                [&](std::uint16_t v) { return v < vertices; }));
+        EXPECT_TRUE(
+            std::all_of(mesh.FINDICES.begin(), mesh.FINDICES.end(), [&](std::uint16_t v) { return v < vertices; }));
     }
 }

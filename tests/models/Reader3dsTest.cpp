@@ -23,8 +23,7 @@ Bytes twoMaterials() {
 Bytes smallScene() {
     const Bytes floor = object(
         "Floor", vertices({{1, 2, 3}, {4, 2, 3}, {4, 5, 3}, {1, 5, 3}}) + mapping({{0, 0}, {1, 0}, {1, 1}, {0, 1}}) +
-                     faces({{0, 1, 2}, {0, 2, 3}},
-                           materialGroup("glass", {1}) + chunk(TRI_SMOOTH, u32(1) + u32(2))) +
+                     faces({{0, 1, 2}, {0, 2, 3}}, materialGroup("glass", {1}) + chunk(TRI_SMOOTH, u32(1) + u32(2))) +
                      chunk(TRI_MATRIX, Bytes(48, 0)));
     const Bytes wall = object("Wall", vertices({{0, 0, 0}, {2, 0, 0}, {2, 0, 2}}) + faces({{0, 1, 2}}));
     const Bytes camera = chunk(EDIT_OBJECT, text("Cam") + chunk(OBJ_CAMERA, Bytes(32, 0)));
@@ -93,10 +92,20 @@ TEST_F(Reader3ds, ObjectsBecomeMeshesStandingInTheWorldsFrame) {
 
 TEST_F(Reader3ds, FacesWrittenCounterClockwiseFromOutsideGetOutwardNormals) {
     // A closed box from 0 to 2 in the file's frame, its faces counter-clockwise seen from outside.
-    const Bytes box = object("Box", vertices({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0},
-                                              {0, 0, 2}, {2, 0, 2}, {2, 2, 2}, {0, 2, 2}}) +
-                                        faces({{0, 2, 1}, {0, 3, 2}, {4, 5, 6}, {4, 6, 7}, {0, 1, 5}, {0, 5, 4},
-                                               {1, 2, 6}, {1, 6, 5}, {2, 3, 7}, {2, 7, 6}, {3, 0, 4}, {3, 4, 7}}));
+    const Bytes box = object(
+        "Box", vertices({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}, {0, 0, 2}, {2, 0, 2}, {2, 2, 2}, {0, 2, 2}}) +
+                   faces({{0, 2, 1},
+                          {0, 3, 2},
+                          {4, 5, 6},
+                          {4, 6, 7},
+                          {0, 1, 5},
+                          {0, 5, 4},
+                          {1, 2, 6},
+                          {1, 6, 5},
+                          {2, 3, 7},
+                          {2, 7, 6},
+                          {3, 0, 4},
+                          {3, 4, 7}}));
     const auto model = loaded(file(box));
     const TGL3dsMesh& mesh = *model->GETMESH(0);
     ASSERT_EQ(mesh.FACENORMAL.size(), 12u);
@@ -148,10 +157,10 @@ TEST_F(Reader3ds, HostileChunksAreReadOnlyWithinTheirBoundsAndNeverWithoutTheirO
         SCOPED_TRACE("counts are cut to the records present; faces naming missing vertices go with their materials");
         Bytes points = vertices({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
         points[6] = 200;  // claims 200 vertices
-        const auto model = loaded(file(twoMaterials() +
-                                       object("M", points + faces({{0, 1, 2}, {0, 1, 9}, {2, 1, 0}},
-                                                                  materialGroup("Brick", {0, 7}) +
-                                                                      materialGroup("Glass", {1, 2})))));
+        const auto model =
+            loaded(file(twoMaterials() +
+                        object("M", points + faces({{0, 1, 2}, {0, 1, 9}, {2, 1, 0}},
+                                                   materialGroup("Brick", {0, 7}) + materialGroup("Glass", {1, 2})))));
         const TGL3dsMesh& mesh = *model->GETMESH(0);
         EXPECT_EQ(mesh.FNUMVERTEX, 3);
         EXPECT_EQ(mesh.FMAPPING.size(), 3u);
@@ -171,10 +180,9 @@ TEST_F(Reader3ds, HostileChunksAreReadOnlyWithinTheirBoundsAndNeverWithoutTheirO
         SCOPED_TRACE("non-finite floats read as 0, opacity stays within 0 .. 1, 300 groups do not wrap");
         Bytes groups;
         for (int g = 0; g < 300; ++g) groups += materialGroup(std::to_string(g), {});
-        const auto model = loaded(file(material("Over", percentage(MAT_TRANSPARENCY, 120)) +
-                                       material("Under", percentage(MAT_TRANSPARENCY, -50)) +
-                                       object("N", vertices({{NAN, INFINITY, 1}}) + chunk(OBJ_TRIMESH) +
-                                                       faces({}, groups))));
+        const auto model = loaded(file(
+            material("Over", percentage(MAT_TRANSPARENCY, 120)) + material("Under", percentage(MAT_TRANSPARENCY, -50)) +
+            object("N", vertices({{NAN, INFINITY, 1}}) + chunk(OBJ_TRIMESH) + faces({}, groups))));
         EXPECT_FLOAT_EQ(model->GETMATERIAL(0)->FTRANSPARENCY, 0.0f);
         EXPECT_FLOAT_EQ(model->GETMATERIAL(1)->FTRANSPARENCY, 1.0f);
         ASSERT_EQ(model->FNUMMESHES, 1) << "a second triangle-mesh chunk makes no second mesh";

@@ -17,7 +17,8 @@ namespace {
 std::string terText(int nX, int nY, const std::function<float(int, int)>& h, const char* newline = "\n") {
     const auto line = [&](const std::string& text) { return text + newline; };
     std::string text = line("KESTROVA HEIGHT MAP") + line(" [size]") + line("");
-    text += line("dX: " + std::to_string(std::to_string(nX).size())) + line("dY: " + std::to_string(std::to_string(nY).size()));
+    text += line("dX: " + std::to_string(std::to_string(nX).size())) +
+            line("dY: " + std::to_string(std::to_string(nY).size()));
     text += line("nX: " + std::to_string(nX)) + line("nY: " + std::to_string(nY)) + line(" [heights]");
     for (int x = 0; x < nX; ++x)
         for (int y = 0; y < nY; ++y) {
@@ -31,7 +32,8 @@ std::string terText(int nX, int nY, const std::function<float(int, int)>& h, con
 }  // namespace
 
 TEST(TerrainFile, HeightsComeInXMajorOrderAndBrokenFilesGiveNoGrid) {
-    const std::string good = terText(3, 2, [](int x, int y) { return 10.0f * x + y; }, "\r\n");
+    const std::string good = terText(
+        3, 2, [](int x, int y) { return 10.0f * x + y; }, "\r\n");
     const auto grid = PARSETERRAIN(good);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->nX, 3);
@@ -43,10 +45,10 @@ TEST(TerrainFile, HeightsComeInXMajorOrderAndBrokenFilesGiveNoGrid) {
         std::string text = good;
         return text.replace(text.find(from), from.size(), to);
     };
-    for (const std::string& broken : {replaced("dX: 1", "dX: 5"), replaced("nX: 3", "nX: 0"),
-                                      replaced("dX: 1", "dX: 4").replace(good.find("nX: 3"), 5, "nX: 1502"),
-                                      replaced(" 21", " nan"), replaced(" 10\r", " 1,5\r"), replaced("nY: 2", "nY: x"),
-                                      std::string()})
+    for (const std::string& broken :
+         {replaced("dX: 1", "dX: 5"), replaced("nX: 3", "nX: 0"),
+          replaced("dX: 1", "dX: 4").replace(good.find("nX: 3"), 5, "nX: 1502"), replaced(" 21", " nan"),
+          replaced(" 10\r", " 1,5\r"), replaced("nY: 2", "nY: x"), std::string()})
         EXPECT_FALSE(PARSETERRAIN(broken)) << broken;
     // Cut at the end of any line before the last, the file lacks heights.
     for (std::size_t end = good.find('\n'); end + 1 < good.size(); end = good.find('\n', end + 1))
@@ -58,9 +60,8 @@ TEST_F(LandScene, CollidesWithWholeHeightsAndDrawsThemAsRead) {
     // x-major: h[0][0] = 3.7, h[0][1] = 1, h[1][0] = 2, h[1][1] = 0.
     const float heights[] = {3.7f, 1, 2, 0};
     PHY_HeightMap land;
-    land.LOADFROMFILE(world, GLVECTOR(0, 0, 0), 2, write("small.ter", terText(2, 2, [&](int x, int y) {
-                                                        return heights[2 * x + y];
-                                                    })));
+    land.LOADFROMFILE(world, GLVECTOR(0, 0, 0), 2,
+                      write("small.ter", terText(2, 2, [&](int x, int y) { return heights[2 * x + y]; })));
     ASSERT_NE(land.NEWBODY, nullptr);
     ASSERT_EQ(land.VERT.size(), 16u) << "one quad, and three left at the origin";
     EXPECT_NEAR(land.VERT[3].Y, 3 * 2 * 0.15f, 1e-5f);

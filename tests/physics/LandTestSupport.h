@@ -31,8 +31,8 @@ protected:
     }
     template <class Bytes>
     std::string write(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                           static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return (folder / name).string();
     }
 

@@ -18,8 +18,8 @@ Bytes square(const std::string& name, float x0, float y0, float x1, float y1, fl
 
 // A ramp rising along file x from height 0 at x0 to `rise` at x1.
 Bytes ramp(float x0, float x1, float y0, float y1, float rise) {
-    return object("Ramp", vertices({{x0, y0, 0}, {x1, y0, rise}, {x1, y1, rise}, {x0, y1, 0}}) +
-                              faces({{0, 1, 2}, {0, 2, 3}}));
+    return object("Ramp",
+                  vertices({{x0, y0, 0}, {x1, y0, rise}, {x1, y1, rise}, {x0, y1, 0}}) + faces({{0, 1, 2}, {0, 2, 3}}));
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ inline Bytes& operator+=(Bytes& a, const Bytes& b) {
 inline Bytes operator+(Bytes a, const Bytes& b) { return a += b; }
 
 inline Bytes u16(std::uint16_t v) { return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)}; }
-inline Bytes u32(std::uint32_t v) { return u16(static_cast<std::uint16_t>(v)) + u16(static_cast<std::uint16_t>(v >> 16)); }
+inline Bytes u32(std::uint32_t v) {
+    return u16(static_cast<std::uint16_t>(v)) + u16(static_cast<std::uint16_t>(v >> 16));
+}
 inline Bytes f32(float v) { return u32(std::bit_cast<std::uint32_t>(v)); }
 inline Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()) + Bytes{0}; }
 
@@ -83,8 +85,7 @@ inline Bytes object(const std::string& name, const Bytes& parts) {
 // A keyframer with one object node per pivot.
 inline Bytes keyframer(const std::vector<T3dpoint>& pivots) {
     Bytes nodes;
-    for (const T3dpoint& p : pivots)
-        nodes += chunk(KEYF_OBJDES, chunk(KEYF_OBJPIVOT, f32(p.X) + f32(p.Y) + f32(p.Z)));
+    for (const T3dpoint& p : pivots) nodes += chunk(KEYF_OBJDES, chunk(KEYF_OBJPIVOT, f32(p.X) + f32(p.Y) + f32(p.Z)));
     return chunk(KEYF3DS, nodes);
 }
 

@@ -59,10 +59,8 @@ const char* not3ds(const std::string& file) {
 }
 
 void report(const ModelInfoOptions& options, const nlohmann::ordered_json& json) {
-    if (options.json)
-        std::printf("%s\n", json.dump(2).c_str());
-    else
-        std::printf("%s", summaryOf(json).c_str());
+    if (options.json) std::printf("%s\n", json.dump(2).c_str());
+    else std::printf("%s", summaryOf(json).c_str());
 }
 
 int showTerrain(const ModelInfoOptions& options, NewtonWorld* world) {

@@ -29,9 +29,9 @@ Camera framed(const ViewBox& box, int camera) {
     const float dx = box.max.x - box.min.x, dy = box.max.y - box.min.y, dz = box.max.z - box.min.z;
     const float r = std::max(1.0f, std::sqrt(dx * dx + dy * dy + dz * dz) / 2);
     switch (camera) {
-        case 1: return {{c.x - 0.95f * r, c.y + 0.45f * r, c.z + 0.95f * r}, c};
-        case 2: return {{c.x, c.y + 2.4f * r, c.z}, c, {0, 0, -1}};
-        default: return {{c.x, c.y + 0.8f * r, c.z + 1.5f * r}, c};
+    case 1: return {{c.x - 0.95f * r, c.y + 0.45f * r, c.z + 0.95f * r}, c};
+    case 2: return {{c.x, c.y + 2.4f * r, c.z}, c, {0, 0, -1}};
+    default: return {{c.x, c.y + 0.8f * r, c.z + 1.5f * r}, c};
     }
 }
 
@@ -74,8 +74,8 @@ bool writePicture(const ModelInfoOptions& options, const ViewBox& box, const std
     gluPerspective(45, 800.0 / 600.0, 1, 20000);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.at.x, camera.at.y, camera.at.z, camera.up.x,
-              camera.up.y, camera.up.z);
+    gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.at.x, camera.at.y, camera.at.z, camera.up.x, camera.up.y,
+              camera.up.z);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     SETGLLIGHT(GL_LIGHT0, 0.35f, 1.0f, 0.55f, 0);  // sunlight from above, a little from +x and +z

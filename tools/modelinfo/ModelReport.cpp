@@ -26,16 +26,27 @@ std::string utf8(const std::string& bytes) {
 ordered_json meshJson(const TGL3dsMesh& mesh) {
     ordered_json groups = ordered_json::array();
     for (const std::string& name : mesh.FMATNAME) groups.push_back(utf8(name));
-    return {{"FID", mesh.FID},           {"FNAME", utf8(mesh.FNAME)},  {"FNUMVERTEX", mesh.FNUMVERTEX},
-            {"FNUMINDICES", mesh.FNUMINDICES}, {"FMATNAME", groups},   {"FPIVOT", point(mesh.FPIVOT)},
-            {"FMINIMUM", point(mesh.FMINIMUM)}, {"FMAXIMUM", point(mesh.FMAXIMUM)}};
+    return {{"FID", mesh.FID},
+            {"FNAME", utf8(mesh.FNAME)},
+            {"FNUMVERTEX", mesh.FNUMVERTEX},
+            {"FNUMINDICES", mesh.FNUMINDICES},
+            {"FMATNAME", groups},
+            {"FPIVOT", point(mesh.FPIVOT)},
+            {"FMINIMUM", point(mesh.FMINIMUM)},
+            {"FMAXIMUM", point(mesh.FMAXIMUM)}};
 }
 
 ordered_json materialJson(const TGL3dsMaterial& m) {
     return {{"FNAME", utf8(m.FNAME)},
-            {"FAMBR", m.FAMBR}, {"FAMBG", m.FAMBG}, {"FAMBB", m.FAMBB},
-            {"FDIFR", m.FDIFR}, {"FDIFG", m.FDIFG}, {"FDIFB", m.FDIFB},
-            {"FSPCR", m.FSPCR}, {"FSPCG", m.FSPCG}, {"FSPCB", m.FSPCB},
+            {"FAMBR", m.FAMBR},
+            {"FAMBG", m.FAMBG},
+            {"FAMBB", m.FAMBB},
+            {"FDIFR", m.FDIFR},
+            {"FDIFG", m.FDIFG},
+            {"FDIFB", m.FDIFB},
+            {"FSPCR", m.FSPCR},
+            {"FSPCG", m.FSPCG},
+            {"FSPCB", m.FSPCB},
             {"FTRANSPARENCY", m.FTRANSPARENCY},
             {"FTWOSIDED", m.FTWOSIDED},
             {"FHASTEXTUREMAP", m.FHASTEXTUREMAP},
@@ -73,7 +84,8 @@ ordered_json modelJson(const std::string& file, const TGLAll3dsMesh& model) {
 
 ordered_json terrainJson(const std::string& file, const TerrainGrid& grid) {
     const auto [low, high] = std::minmax_element(grid.heights.begin(), grid.heights.end());
-    return {{"file", file}, {"kind", "ter"}, {"nX", grid.nX}, {"nY", grid.nY}, {"heightMin", *low}, {"heightMax", *high}};
+    return {{"file", file},  {"kind", "ter"},     {"nX", grid.nX},
+            {"nY", grid.nY}, {"heightMin", *low}, {"heightMax", *high}};
 }
 
 std::string summaryOf(const ordered_json& r) {
@@ -92,9 +104,9 @@ std::string summaryOf(const ordered_json& r) {
     for (const auto& mesh : r["FMESH"]) {
         std::string groups;
         for (const auto& g : mesh["FMATNAME"]) groups.append(" ").append(g.get<std::string>());
-        text += format("  object %-12s %6d vertices %6d triangles, groups:%s\n",
-                       mesh["FNAME"].get<std::string>().c_str(), mesh["FNUMVERTEX"].get<int>(),
-                       mesh["FNUMINDICES"].get<int>() / 3, groups.c_str());
+        text +=
+            format("  object %-12s %6d vertices %6d triangles, groups:%s\n", mesh["FNAME"].get<std::string>().c_str(),
+                   mesh["FNUMVERTEX"].get<int>(), mesh["FNUMINDICES"].get<int>() / 3, groups.c_str());
     }
     for (const auto& m : r["FMATERIAL"]) {
         const std::string map = m["FFILENAME"];
