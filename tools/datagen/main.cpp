@@ -1,12 +1,18 @@
 // kestrova-datagen OUTDIR: writes the data files the program reads from its
-// working directory (icon, logo, gravity arrows) into OUTDIR.
+// working directory (icon, logo, gravity arrows, the landscape and the two
+// sceneries with their textures) into OUTDIR.
 #include "IcoWriter.h"
 #include "Pictures.h"
+#include "Sceneries.h"
 #include "TgaWriter.h"
+#include "mesh/Writer3ds.h"
+#include "textures/TextureFiles.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,6 +39,13 @@ const DataFile DATA_FILES[] = {
     {"Arrow01.tga", [](const auto& path) { return writeTga(path, arrowPicture(true), TgaCompression::None); }},
     {"Arrow01_2.tga",
      [](const auto& path) { return writeTga(path, arrowPicture(false), TgaCompression::RunLength); }},
+    {"grotta.ter",
+     [](const auto& path) {
+         const std::string text = terText(grottaHeights(), "grotta");
+         return writeBytes(path, Bytes(text.begin(), text.end()));
+     }},
+    {"citta incas.3ds", [](const auto& path) { return writeBytes(path, scene3dsBytes(incaCityScene())); }},
+    {"castello1.3ds", [](const auto& path) { return writeBytes(path, scene3dsBytes(castleScene())); }},
 };
 
 }  // namespace
@@ -49,7 +62,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestrova-datagen: missing font %s (package fonts-dejavu-core)\n", FONT_FILE.c_str());
         return 1;
     }
-    for (const DataFile& file : DATA_FILES)
+    std::vector<DataFile> files(std::begin(DATA_FILES), std::end(DATA_FILES));
+    for (const TextureFile& texture : TEXTURE_FILES)
+        files.push_back({texture.name, [&texture](const auto& path) {
+                             return writeTga(path, texture.picture(), TgaCompression::None);
+                         }});
+    for (const DataFile& file : files)
         if (!file.write(outDir / file.name)) {
             std::fprintf(stderr, "kestrova-datagen: could not write %s\n", (outDir / file.name).c_str());
             return 1;

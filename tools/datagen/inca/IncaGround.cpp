@@ -1,0 +1,65 @@
+// The land round the city: a level valley floor under the platforms, a hillside
+// behind the upper terraces, and a ring of rocky peaks that keeps walkers in.
+#include "../Canvas.h"
+#include "../Noise.h"
+#include "IncaParts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float HALF_SIZE = 320;  // the land spans -320..320 in x and y
+constexpr int CELLS = 64;
+
+struct Peak {
+    float x, y, height, radius;
+};
+// Sharp summits along the rim; the lower ones ahead of the plaza stay in the first view.
+constexpr Peak PEAKS[] = {
+    {30, -272, 95, 30},   {-110, -285, 60, 40}, {150, -280, 70, 40}, {-265, -160, 90, 55}, {270, -140, 100, 50},
+    {-275, 120, 90, 55},  {265, 190, 100, 55},  {60, 285, 85, 50},   {-150, 280, 80, 45},
+};
+constexpr float HIGHEST = 290;  // the world's box ends at 320
+
+float ridged(float x, float y) {
+    float sum = 0, weight = 0.5f, scale = 1.0f / 60;
+    for (int octave = 0; octave < 4; ++octave) {
+        const float n = 1 - std::abs(2 * valueNoise(x * scale, y * scale, 201 + static_cast<std::uint32_t>(octave)) - 1);
+        sum += weight * n * n;
+        weight *= 0.5f;
+        scale *= 2;
+    }
+    return sum;
+}
+
+float groundHeight(float x, float y) {
+    // A rounded square norm: 1 at the middle of each edge of the land.
+    const float rim = std::pow(std::pow(std::abs(x) / HALF_SIZE, 4.0f) + std::pow(std::abs(y) / HALF_SIZE, 4.0f), 0.25f);
+    float h = VALLEY_LEVEL;
+    h += 45 * smoothstep(130, 175, x) + 0.4f * std::max(0.0f, x - 175);  // the hill the east terraces are cut into
+    h += 40 * smoothstep(120, 165, y);                                      // and the one behind the quarter
+    h += 110 * smoothstep(0.76f, 1.0f, rim);
+    h += 45 * ridged(x, y) * smoothstep(0.55f, 0.9f, rim);
+    for (const Peak& p : PEAKS) {
+        const float d2 = ((x - p.x) * (x - p.x) + (y - p.y) * (y - p.y)) / (p.radius * p.radius);
+        h += p.height * std::exp(-d2);
+    }
+    // Gentle swells on the valley floor, none under the city.
+    h += 5 * fractalNoise(x / 50, y / 50, 3, 205) * smoothstep(0.45f, 0.6f, rim);
+    h = std::min(h, HIGHEST);
+    return h;
+}
+
+}  // namespace
+
+Mesh incaGround() {
+    Mesh mesh{"Ground", {}, {}};
+    const HeightGrid grid{-HALF_SIZE, -HALF_SIZE, 2 * HALF_SIZE / CELLS, CELLS, CELLS, 40};
+    addHeightGrid(mesh, grid, groundHeight, [](Vec3 centre, Vec3 normal) -> MaterialId {
+        if (normal.z < 0.82f) return INCA_ROCK;                        // steep: bare rock
+        if (centre.z > 60 && normal.z < 0.93f) return INCA_ROCK;
+        return INCA_GRASS;
+    });
+    return mesh;
+}

@@ -1,0 +1,58 @@
+// The landscape of the first game scene: a long valley that climbs towards a
+// pass between two peaks, closed all round by ridges.
+#include "../Canvas.h"
+#include "../Noise.h"
+#include "../Sceneries.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int SAMPLES = 100;
+// The player starts above sample (54, 50) and first looks towards smaller y.
+constexpr int SPAWN_X = 54, SPAWN_Y = 50;
+constexpr float SPAWN_HEIGHT = 90;
+constexpr int HIGHEST = 330;  // keeps the ridges inside the world box
+
+// Sharp-crested noise in [0, 1] for the mountain sides.
+float ridged(float u, float v) {
+    float sum = 0, weight = 0.5f, scale = 3;
+    for (int octave = 0; octave < 4; ++octave) {
+        const float n = 1 - std::abs(2 * valueNoise(u * scale, v * scale, 91 + static_cast<std::uint32_t>(octave)) - 1);
+        sum += weight * n * n;
+        weight *= 0.5f;
+        scale *= 2;
+    }
+    return sum;
+}
+
+float peak(float u, float v, float cu, float cv, float radius) {
+    const float d2 = ((u - cu) * (u - cu) + (v - cv) * (v - cv)) / (radius * radius);
+    return std::exp(-d2);
+}
+
+// The shape before it is lifted to put the start at its height; u and v run -1..1.
+float shape(float u, float v) {
+    const float axis = 0.12f * std::sin(v * 2.4f) + 0.06f;  // the valley winds a little
+    const float across = std::abs(u - axis);
+    const float floor = 55 + 75 * smoothstep(0.15f, -0.75f, v) - 12 * peak(u, v, 0.0f, 0.45f, 0.3f);  // a hollow behind the start
+    const float sides = 170 * smoothstep(0.22f, 0.8f, across);
+    const float rim = 190 * smoothstep(0.72f, 0.98f, std::max(std::abs(u), std::abs(v)));
+    const float crags = 90 * ridged(u, v) * smoothstep(0.2f, 0.6f, across + 0.3f * smoothstep(-0.3f, -0.9f, v));
+    const float peaks = 140 * peak(u, v, -0.42f, -0.72f, 0.2f) + 120 * peak(u, v, 0.58f, -0.62f, 0.22f);
+    const float swell = 14 * fractalNoise(u * 4, v * 4, 3, 95);
+    return floor + sides + rim + crags + peaks + swell;
+}
+
+}  // namespace
+
+HeightMap grottaHeights() {
+    auto coordinate = [](int sample) { return (static_cast<float>(sample) - SAMPLES / 2.0f) / (SAMPLES / 2.0f); };
+    const float lift = SPAWN_HEIGHT - shape(coordinate(SPAWN_X), coordinate(SPAWN_Y));
+    HeightMap map{SAMPLES, SAMPLES, {}};
+    for (int x = 0; x < SAMPLES; ++x)
+        for (int y = 0; y < SAMPLES; ++y)
+            map.heights.push_back(std::clamp(static_cast<int>(std::lround(shape(coordinate(x), coordinate(y)) + lift)), 0, HIGHEST));
+    return map;
+}
