@@ -10,7 +10,7 @@ packages=(
   libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgl-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
   libbullet-dev libgtest-dev libbenchmark-dev libx11-dev nlohmann-json3-dev
-  xvfb xdotool x11-utils x11-apps imagemagick xfonts-base
+  xvfb xdotool x11-utils x11-apps imagemagick xfonts-base lib3ds-dev
   clang libclang-rt-14-dev
 )
 
