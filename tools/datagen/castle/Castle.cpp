@@ -47,6 +47,6 @@ Scene castleScene() {
     add(treesMesh());
 
     scene.light = {"Sun", {-250, -300, 500}, {255, 246, 230}};
-    scene.camera = {"Ward", {0, 140.6f, 9}, {0, 40, 12}, 35};
+    scene.camera = {"View", {0, 140.6f, 9}, {0, 40, 12}, 35};
     return scene;
 }

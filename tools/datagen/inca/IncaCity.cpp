@@ -6,10 +6,12 @@
 #include "IncaParts.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr float TERRACE_RISE = 4;
+constexpr Platform PLAZA = {-15, 55, -160, 40, PLAZA_LEVEL};
 constexpr Vec3 EAST = {1, 0, 0}, NORTH = {0, 1, 0}, SOUTH = {0, -1, 0}, WEST = {-1, 0, 0};
 
 struct PlatformPart {
@@ -29,7 +31,6 @@ Stairs stairsUpTo(float edge, float across, float top, float rise, Vec3 directio
 std::vector<PlatformPart> platforms() {
     const float plaza = PLAZA_LEVEL, r = TERRACE_RISE;
     return {
-        {"Plaza", {-15, 55, -160, 40, plaza}, {}},
         // Terraces climbing east of the plaza, each nested in the one below.
         {"TerraceE1", {55, 160, -160, 150, plaza + r}, {stairsUpTo(55, -10, plaza + r, r, EAST)}},
         {"TerraceE2", {75, 160, -160, 150, plaza + 2 * r}, {stairsUpTo(75, -30, plaza + 2 * r, r, EAST)}},
@@ -80,12 +81,15 @@ Scene incaCityScene() {
     Scene scene;
     scene.materials = incaMaterials();
     scene.meshes.push_back(incaGround());
+    Mesh plaza = platformMesh("Plaza", PLAZA, {});
+    addCauseway(plaza, {20, 32, PLAZA_LEVEL}, {20, -90, PLAZA_LEVEL}, 7);  // from the quarter's stairs to the temple's
+    scene.meshes.push_back(std::move(plaza));
     for (const PlatformPart& p : platforms()) scene.meshes.push_back(platformMesh(p.name, p.platform, p.stairs));
     scene.meshes.push_back(templeMesh());
     scene.meshes.push_back(fountainMesh({38, -62, PLAZA_LEVEL}));
     int number = 1;
     for (const House& h : houses()) scene.meshes.push_back(incaHouseMesh(("House" + std::to_string(number++)).c_str(), h));
     scene.light = {"Sun", {120, -260, 420}, {255, 248, 235}};
-    scene.camera = {"Plaza", {20, -24, 20}, {20, -125, 14}, 35};
+    scene.camera = {"View", {20, -24, 20}, {20, -125, 14}, 35};
     return scene;
 }

@@ -30,6 +30,8 @@ struct Platform {
     float x0, x1, y0, y1, top;
 };
 Mesh platformMesh(const char* name, const Platform& platform, std::span<const Stairs> stairs);
+// A paved way of low stone slabs across a level.
+void addCauseway(Mesh& mesh, Vec3 from, Vec3 to, float width);
 // Stairs of steps no higher than a person steps, from `foot` up by `rise` along `direction`.
 Stairs incaStairs(Vec3 foot, Vec3 direction, float rise);
 

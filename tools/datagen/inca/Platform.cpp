@@ -21,3 +21,15 @@ Mesh platformMesh(const char* name, const Platform& p, std::span<const Stairs> s
     for (const Stairs& s : stairs) addStairs(mesh, s, INCA_WALL, INCA_WALL);
     return mesh;
 }
+
+void addCauseway(Mesh& mesh, Vec3 from, Vec3 to, float width) {
+    // Slabs a little apart, low enough to walk over.
+    constexpr float SLAB = 5.5f, JOINT = 0.5f, THICKNESS = 0.25f;
+    const Vec3 run = to - from;
+    const float total = length(run);
+    const Vec3 d = run * (1 / total);
+    for (float s = 0; s + SLAB <= total; s += SLAB + JOINT) {
+        const Vec3 centre = from + d * (s + SLAB / 2);
+        addTurnedBox(mesh, centre, SLAB / 2, width / 2, THICKNESS, std::atan2(d.y, d.x), INCA_WALL, INCA_WALL);
+    }
+}

@@ -13,7 +13,8 @@ constexpr int SAMPLES = 100;
 // The player starts above sample (54, 50) and first looks towards smaller y.
 constexpr int SPAWN_X = 54, SPAWN_Y = 50;
 constexpr float SPAWN_HEIGHT = 90;
-constexpr int HIGHEST = 330;  // keeps the ridges inside the world box
+// Heights above SOFT_TOP bend over towards HIGHEST (inside the world box) without flattening.
+constexpr float SOFT_TOP = 240, HIGHEST = 330;
 
 // Sharp-crested noise in [0, 1] for the mountain sides.
 float ridged(float u, float v) {
@@ -36,13 +37,19 @@ float peak(float u, float v, float cu, float cv, float radius) {
 float shape(float u, float v) {
     const float axis = 0.12f * std::sin(v * 2.4f) + 0.06f;  // the valley winds a little
     const float across = std::abs(u - axis);
-    const float floor = 55 + 75 * smoothstep(0.15f, -0.75f, v) - 12 * peak(u, v, 0.0f, 0.45f, 0.3f);  // a hollow behind the start
-    const float sides = 170 * smoothstep(0.22f, 0.8f, across);
-    const float rim = 190 * smoothstep(0.72f, 0.98f, std::max(std::abs(u), std::abs(v)));
-    const float crags = 90 * ridged(u, v) * smoothstep(0.2f, 0.6f, across + 0.3f * smoothstep(-0.3f, -0.9f, v));
-    const float peaks = 140 * peak(u, v, -0.42f, -0.72f, 0.2f) + 120 * peak(u, v, 0.58f, -0.62f, 0.22f);
+    const float floor = 55 + 75 * smoothstep(0.3f, -0.5f, v) - 12 * peak(u, v, 0.0f, 0.45f, 0.3f);  // a hollow behind the start
+    const float sides = 110 * smoothstep(0.22f, 0.8f, across);
+    const float rim = 90 * smoothstep(0.72f, 0.98f, std::max(std::abs(u), std::abs(v)));
+    const float crags = 70 * ridged(u, v) * smoothstep(0.2f, 0.6f, across + 0.3f * smoothstep(-0.3f, -0.9f, v));
+    const float peaks = 110 * peak(u, v, -0.42f, -0.72f, 0.2f) + 100 * peak(u, v, 0.58f, -0.62f, 0.22f);
     const float swell = 14 * fractalNoise(u * 4, v * 4, 3, 95);
-    return floor + sides + rim + crags + peaks + swell;
+    // Knolls and hollows a walker sees rise and fall around him.
+    const float knolls = 26 * (fractalNoise(u * 9, v * 9, 3, 97) - 0.5f) + 30 * ridged(u * 2, v * 2) * smoothstep(0.05f, 0.3f, across);
+    return floor + sides + rim + crags + peaks + swell + knolls;
+}
+
+float softened(float h) {
+    return h < SOFT_TOP ? h : HIGHEST - (HIGHEST - SOFT_TOP) * std::exp(-(h - SOFT_TOP) / (HIGHEST - SOFT_TOP));
 }
 
 }  // namespace
@@ -53,6 +60,6 @@ HeightMap grottaHeights() {
     HeightMap map{SAMPLES, SAMPLES, {}};
     for (int x = 0; x < SAMPLES; ++x)
         for (int y = 0; y < SAMPLES; ++y)
-            map.heights.push_back(std::clamp(static_cast<int>(std::lround(shape(coordinate(x), coordinate(y)) + lift)), 0, HIGHEST));
+            map.heights.push_back(std::max(0, static_cast<int>(std::lround(softened(shape(coordinate(x), coordinate(y)) + lift)))));
     return map;
 }
