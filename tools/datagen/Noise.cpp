@@ -52,6 +52,17 @@ float fractalNoise(float x, float y, int octaves, std::uint32_t seed, int period
     return sum / total;
 }
 
+float ridgedNoise(float x, float y, int octaves, std::uint32_t seed) {
+    float sum = 0, weight = 0.5f, scale = 1;
+    for (int i = 0; i < octaves; ++i) {
+        const float n = 1 - std::abs(2 * valueNoise(x * scale, y * scale, seed + static_cast<std::uint32_t>(i)) - 1);
+        sum += weight * n * n;
+        weight *= 0.5f;
+        scale *= 2;
+    }
+    return sum;
+}
+
 CellDistances cellNoise(float x, float y, std::uint32_t seed, int periodX, int periodY) {
     const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
     CellDistances result{1e9f, 1e9f, 0};

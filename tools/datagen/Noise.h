@@ -11,6 +11,10 @@ float valueNoise(float x, float y, std::uint32_t seed, int period = 0);
 // Sum of `octaves` value noises, each twice as fine and half as strong; in [0, 1].
 float fractalNoise(float x, float y, int octaves, std::uint32_t seed, int period = 0);
 
+// Sharp crests where value noise crosses its middle, summed over octaves like
+// fractalNoise; in [0, 1]. Mountain ridges and crags.
+float ridgedNoise(float x, float y, int octaves, std::uint32_t seed);
+
 // Cells around scattered points (one per lattice cell): the distances to the
 // nearest and second nearest point, and an id of the nearest one.
 struct CellDistances {

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr float HALF_SIZE = 320;  // the land spans -320..320 in x and y
-constexpr int CELLS = 64;
+constexpr int CELLS = 48;
 
 struct Peak {
     float x, y, height, radius;
@@ -22,17 +22,6 @@ constexpr Peak PEAKS[] = {
 };
 constexpr float HIGHEST = 290;  // the world's box ends at 320
 
-float ridged(float x, float y) {
-    float sum = 0, weight = 0.5f, scale = 1.0f / 60;
-    for (int octave = 0; octave < 4; ++octave) {
-        const float n = 1 - std::abs(2 * valueNoise(x * scale, y * scale, 201 + static_cast<std::uint32_t>(octave)) - 1);
-        sum += weight * n * n;
-        weight *= 0.5f;
-        scale *= 2;
-    }
-    return sum;
-}
-
 float groundHeight(float x, float y) {
     // A rounded square norm: 1 at the middle of each edge of the land.
     const float rim = std::pow(std::pow(std::abs(x) / HALF_SIZE, 4.0f) + std::pow(std::abs(y) / HALF_SIZE, 4.0f), 0.25f);
@@ -40,7 +29,7 @@ float groundHeight(float x, float y) {
     h += 45 * smoothstep(130, 175, x) + 0.4f * std::max(0.0f, x - 175);  // the hill the east terraces are cut into
     h += 40 * smoothstep(120, 165, y);                                      // and the one behind the quarter
     h += 110 * smoothstep(0.76f, 1.0f, rim);
-    h += 45 * ridged(x, y) * smoothstep(0.55f, 0.9f, rim);
+    h += 45 * ridgedNoise(x / 60, y / 60, 4, 201) * smoothstep(0.55f, 0.9f, rim);
     for (const Peak& p : PEAKS) {
         const float d2 = ((x - p.x) * (x - p.x) + (y - p.y) * (y - p.y)) / (p.radius * p.radius);
         h += p.height * std::exp(-d2);

@@ -16,18 +16,6 @@ constexpr float SPAWN_HEIGHT = 90;
 // Heights above SOFT_TOP bend over towards HIGHEST (inside the world box) without flattening.
 constexpr float SOFT_TOP = 240, HIGHEST = 330;
 
-// Sharp-crested noise in [0, 1] for the mountain sides.
-float ridged(float u, float v) {
-    float sum = 0, weight = 0.5f, scale = 3;
-    for (int octave = 0; octave < 4; ++octave) {
-        const float n = 1 - std::abs(2 * valueNoise(u * scale, v * scale, 91 + static_cast<std::uint32_t>(octave)) - 1);
-        sum += weight * n * n;
-        weight *= 0.5f;
-        scale *= 2;
-    }
-    return sum;
-}
-
 float peak(float u, float v, float cu, float cv, float radius) {
     const float d2 = ((u - cu) * (u - cu) + (v - cv) * (v - cv)) / (radius * radius);
     return std::exp(-d2);
@@ -40,11 +28,11 @@ float shape(float u, float v) {
     const float floor = 55 + 75 * smoothstep(0.3f, -0.5f, v) - 12 * peak(u, v, 0.0f, 0.45f, 0.3f);  // a hollow behind the start
     const float sides = 110 * smoothstep(0.22f, 0.8f, across);
     const float rim = 90 * smoothstep(0.72f, 0.98f, std::max(std::abs(u), std::abs(v)));
-    const float crags = 70 * ridged(u, v) * smoothstep(0.2f, 0.6f, across + 0.3f * smoothstep(-0.3f, -0.9f, v));
+    const float crags = 70 * ridgedNoise(u * 3, v * 3, 4, 91) * smoothstep(0.2f, 0.6f, across + 0.3f * smoothstep(-0.3f, -0.9f, v));
     const float peaks = 110 * peak(u, v, -0.42f, -0.72f, 0.2f) + 100 * peak(u, v, 0.58f, -0.62f, 0.22f);
     const float swell = 14 * fractalNoise(u * 4, v * 4, 3, 95);
     // Knolls and hollows a walker sees rise and fall around him.
-    const float knolls = 26 * (fractalNoise(u * 9, v * 9, 3, 97) - 0.5f) + 30 * ridged(u * 2, v * 2) * smoothstep(0.05f, 0.3f, across);
+    const float knolls = 26 * (fractalNoise(u * 9, v * 9, 3, 97) - 0.5f) + 30 * ridgedNoise(u * 6, v * 6, 4, 91) * smoothstep(0.05f, 0.3f, across);
     return floor + sides + rim + crags + peaks + swell + knolls;
 }
 
