@@ -7,12 +7,13 @@
 #include <vector>
 
 enum CastleMaterial : MaterialId {
-    CASTLE_STONE, CASTLE_GRASS, CASTLE_EARTH, CASTLE_ROOF, CASTLE_WOOD, CASTLE_WATER, CASTLE_BANNER, CASTLE_SLIT
+    CASTLE_STONE, CASTLE_SHADED_STONE, CASTLE_GRASS, CASTLE_EARTH, CASTLE_ROOF, CASTLE_WOOD, CASTLE_WATER, CASTLE_BANNER, CASTLE_SLIT
 };
 std::vector<Material> castleMaterials();
 
 // Surfaces with the size one repeat of their texture covers.
 inline constexpr Surface MASONRY = {CASTLE_STONE, 7};
+inline constexpr Surface MASONRY_INSIDE = {CASTLE_SHADED_STONE, 7};  // walls' inner faces
 inline constexpr Surface MEADOW = {CASTLE_GRASS, 16};
 inline constexpr Surface TRODDEN = {CASTLE_EARTH, 12};
 inline constexpr Surface TILES = {CASTLE_ROOF, 6};

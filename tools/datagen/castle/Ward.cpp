@@ -12,7 +12,7 @@ constexpr float BASIN_RADIUS = 6, BASIN_RIM = 1, BASIN_HEIGHT = 2.2f, WATER_LEVE
 constexpr int BASIN_SEGMENTS = 24;
 
 const HouseStyle HALL = {
-    MASONRY, TILES, PLANKS, PLANKS,
+    MASONRY, MASONRY_INSIDE, TILES, PLANKS, PLANKS,
     {0, 6, 6, 0, 10},   // doors: a person's view from above clears them
     {0, 1.6f, 1.6f, 5, 9.5f},
     12, 7, 1.5f,

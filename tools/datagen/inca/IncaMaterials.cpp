@@ -6,6 +6,9 @@ std::vector<Material> incaMaterials() {
     Material stone = texturedMaterial("Granite", INCA_STONE_TEXTURE.name);
     stone.bumpMap = INCA_STONE_BUMP.name;
     stone.bumpPercent = 40;
+    // The same stone inside the houses, darker, so that their doorways read as openings.
+    Material shaded = texturedMaterial("Interior", INCA_STONE_TEXTURE.name);
+    shaded.diffuse = {120, 112, 104};
     Material thatch = texturedMaterial("Thatch", THATCH_TEXTURE.name);
     thatch.twoSided = true;  // the roofs are seen from inside the houses too
     Material water = plainMaterial("Water", {60, 120, 160});
@@ -17,6 +20,7 @@ std::vector<Material> incaMaterials() {
     gold.shininessPercent = 70;
     // In the order of IncaMaterial.
     return {stone,
+            shaded,
             texturedMaterial("Grass", GRASS_TEXTURE.name),
             texturedMaterial("Earth", EARTH_TEXTURE.name),
             texturedMaterial("Rock", ROCK_TEXTURE.name),

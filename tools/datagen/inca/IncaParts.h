@@ -8,11 +8,14 @@
 #include <span>
 #include <vector>
 
-enum IncaMaterial : MaterialId { INCA_STONE, INCA_GRASS, INCA_EARTH, INCA_ROCK, INCA_THATCH, INCA_WOOD, INCA_WATER, INCA_GOLD };
+enum IncaMaterial : MaterialId {
+    INCA_STONE, INCA_SHADED_STONE, INCA_GRASS, INCA_EARTH, INCA_ROCK, INCA_THATCH, INCA_WOOD, INCA_WATER, INCA_GOLD
+};
 std::vector<Material> incaMaterials();
 
 // Surfaces with the size one repeat of their texture covers.
 inline constexpr Surface INCA_WALL = {INCA_STONE, 8};
+inline constexpr Surface INCA_INSIDE = {INCA_SHADED_STONE, 8};  // walls' inner faces
 inline constexpr Surface INCA_LAWN = {INCA_GRASS, 16};
 inline constexpr Surface INCA_SOIL = {INCA_EARTH, 12};
 inline constexpr Surface INCA_THATCH_ROOF = {INCA_THATCH, 10};

@@ -34,17 +34,19 @@ void addBeam(Mesh& mesh, const HouseFrame& h, Vec3 bottomCentre, float halfAlong
     addExtrusion(mesh, footprint, {0, 0, height}, surface, surface);
 }
 
-// The long walls (front with doors, back with windows) fit between the gable walls.
+// The long walls (front with doors, back with windows) fit between the gable
+// walls. Each wall runs with the house's inside on its left.
 void addWalls(Mesh& mesh, const HouseFrame& h, const House& house, const HouseStyle& s) {
     const float inner = house.width / 2 - s.thickness, wallY = house.depth / 2 - s.thickness / 2;
     const std::vector<Opening> doors = spread(s.door, house.doors, 2 * inner);
-    addWall(mesh, {h.at(-inner, wallY, 0), h.at(inner, wallY, 0), s.wallHeight, s.thickness, false, false}, doors, s.wall);
+    addWall(mesh, {h.at(inner, wallY, 0), h.at(-inner, wallY, 0), s.wallHeight, s.thickness, false, false}, doors, s.wall,
+            s.inside);
     addWall(mesh, {h.at(-inner, -wallY, 0), h.at(inner, -wallY, 0), s.wallHeight, s.thickness, false, false},
-            spread(s.window, 2, 2 * inner), s.wall);
+            spread(s.window, 2, 2 * inner), s.wall, s.inside);
     for (const float side : {-1.0f, 1.0f}) {
         const float x = side * (house.width / 2 - s.thickness / 2);
-        addWall(mesh, {h.at(x, -house.depth / 2, 0), h.at(x, house.depth / 2, 0), s.wallHeight, s.thickness},
-                spread(s.window, 1, house.depth), s.wall);
+        addWall(mesh, {h.at(x, -side * house.depth / 2, 0), h.at(x, side * house.depth / 2, 0), s.wallHeight, s.thickness},
+                spread(s.window, 1, house.depth), s.wall, s.inside);
         const Vec3 gable[] = {h.at(side * house.width / 2, -house.depth / 2, s.wallHeight),
                               h.at(side * house.width / 2, house.depth / 2, s.wallHeight),
                               h.at(side * house.width / 2, 0, s.wallHeight + s.gableHeight)};
@@ -52,7 +54,7 @@ void addWalls(Mesh& mesh, const HouseFrame& h, const House& house, const HouseSt
     }
     // Lintels over the doors, showing on both faces of the wall.
     for (const Opening& d : doors)
-        addBeam(mesh, h, h.at(-inner + d.centre, wallY, d.top - 0.1f), d.topWidth / 2 + 0.8f, s.thickness / 2 + 0.15f, BEAM,
+        addBeam(mesh, h, h.at(inner - d.centre, wallY, d.top - 0.1f), d.topWidth / 2 + 0.8f, s.thickness / 2 + 0.15f, BEAM,
                 s.timber);
     addFace(mesh, {h.at(-inner, -house.depth / 2 + s.thickness, FLOOR_LIFT), h.at(inner, -house.depth / 2 + s.thickness, FLOOR_LIFT),
                    h.at(inner, house.depth / 2 - s.thickness, FLOOR_LIFT), h.at(-inner, house.depth / 2 - s.thickness, FLOOR_LIFT)},

@@ -5,7 +5,7 @@
 #include "Walls.h"
 
 struct HouseStyle {
-    Surface wall, roof, timber, floor;
+    Surface wall, inside, roof, timber, floor;  // inside: the inner faces of the walls, in shadow
     Opening door, window;  // their centres are set along each wall
     float wallHeight = 14, gableHeight = 8, thickness = 1.2f;
 };

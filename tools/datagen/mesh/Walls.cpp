@@ -44,6 +44,10 @@ std::vector<Stretch> solidStretches(std::span<const Opening> openings, float len
 }  // namespace
 
 void addWall(Mesh& mesh, const WallRun& wall, std::span<const Opening> openings, Surface surface) {
+    addWall(mesh, wall, openings, surface, surface);
+}
+
+void addWall(Mesh& mesh, const WallRun& wall, std::span<const Opening> openings, Surface surface, Surface leftFace) {
     const Vec3 run = wall.end - wall.start;
     const float length = std::hypot(run.x, run.y);
     const Vec3 along = normalized(Vec3{run.x, run.y, 0});
@@ -65,7 +69,7 @@ void addWall(Mesh& mesh, const WallRun& wall, std::span<const Opening> openings,
             for (const float side : {-1.0f, 1.0f}) {
                 const float t = side * half;
                 addFace(mesh, {f.at(s.s0Low, t, v0), f.at(s.s1Low, t, v0), f.at(s.s1High, t, v1), f.at(s.s0High, t, v1)},
-                        f.across * side, surface);
+                        f.across * side, side > 0 ? leftFace : surface);
             }
     }
     for (const Opening& o : openings) {

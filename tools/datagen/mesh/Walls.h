@@ -21,6 +21,8 @@ struct WallRun {
 };
 
 void addWall(Mesh& mesh, const WallRun& wall, std::span<const Opening> openings, Surface surface);
+// The same with another surface on the face to the left of the way from start to end.
+void addWall(Mesh& mesh, const WallRun& wall, std::span<const Opening> openings, Surface surface, Surface leftFace);
 
 // The gaps of a crenellated parapet `length` long: about `spacing` apart,
 // `gap` wide, from `sill` up to `top`, with a merlon at either end.
