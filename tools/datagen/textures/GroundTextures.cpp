@@ -51,11 +51,11 @@ Image rockTexture() {
     return renderPicture(TEXTURE_SIZE, TEXTURE_SIZE, [](float x, float y) {
         const float warp = tiled(x, y, 4, 3, 51);
         // Layers across the picture, bent by the warp; whole layers keep it seamless.
-        const float layer = y / SIZE * 12 + warp * 3;
+        const float layer = y / SIZE * 6 + warp * 2;
         const float band = 0.5f + 0.5f * std::sin(layer * 2 * 3.14159265f);
-        const float ledge = smoothstep(0.85f, 0.97f, band);  // the dark underside of each layer
+        const float ledge = smoothstep(0.9f, 0.99f, band) * tiled(x, y, 8, 2, 55);  // the dark underside of some layers
         const float detail = tiled(x, y, 32, 3, 52);
-        Colour c = mix(Colour{0.42f, 0.40f, 0.37f, 1}, Colour{0.64f, 0.60f, 0.54f, 1}, 0.35f * band + 0.65f * detail);
+        Colour c = mix(Colour{0.42f, 0.40f, 0.37f, 1}, Colour{0.66f, 0.62f, 0.56f, 1}, 0.2f * band + 0.8f * detail);
         c = scaled(c, 1 - 0.4f * ledge);
         const float moss = smoothstep(0.6f, 0.75f, tiled(x, y, 8, 3, 54));
         return mix(c, Colour{0.32f, 0.40f, 0.20f, 1}, 0.7f * moss);
