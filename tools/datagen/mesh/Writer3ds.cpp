@@ -42,6 +42,9 @@ enum : unsigned {
     CAMERA = 0x4700,
     KEYFRAMER = 0xB000,
     OBJECT_NODE = 0xB002,
+    CAMERA_NODE = 0xB003,
+    TARGET_NODE = 0xB004,
+    LIGHT_NODE = 0xB005,
     FRAMES = 0xB008,
     KEYFRAMER_HEADER = 0xB00A,
     NODE_HEADER = 0xB010,
@@ -224,8 +227,7 @@ void writeTrack(ChunkWriter& w, unsigned id, std::initializer_list<float> values
     });
 }
 
-void writeNode(ChunkWriter& w, unsigned id, const std::string& name) {
-    w.open(OBJECT_NODE);
+void writeNodeHeader(ChunkWriter& w, unsigned id, const std::string& name) {
     w.leaf(NODE_ID, [&] { w.u16(id); });
     w.leaf(NODE_HEADER, [&] {
         w.text(name);
@@ -233,10 +235,23 @@ void writeNode(ChunkWriter& w, unsigned id, const std::string& name) {
         w.u16(0);
         w.u16(NO_PARENT);
     });
+}
+
+void writeObjectNode(ChunkWriter& w, unsigned id, const std::string& name) {
+    w.open(OBJECT_NODE);
+    writeNodeHeader(w, id, name);
     w.leaf(PIVOT, [&] { w.vec({}); });
     writeTrack(w, POSITION_TRACK, {0, 0, 0});
     writeTrack(w, ROTATION_TRACK, {0, 0, 0, 1});
     writeTrack(w, SCALE_TRACK, {1, 1, 1});
+    w.close();
+}
+
+// A light, camera or camera target node: where it stands.
+void writePlacedNode(ChunkWriter& w, unsigned kind, unsigned id, const std::string& name, Vec3 position) {
+    w.open(kind);
+    writeNodeHeader(w, id, name);
+    writeTrack(w, POSITION_TRACK, {position.x, position.y, position.z});
     w.close();
 }
 
@@ -266,7 +281,11 @@ Bytes scene3dsBytes(const Scene& scene) {
         w.u32(0);
         w.u32(ANIMATION_FRAMES);
     });
-    for (std::size_t i = 0; i < scene.meshes.size(); ++i) writeNode(w, static_cast<unsigned>(i), scene.meshes[i].name);
+    const auto meshes = static_cast<unsigned>(scene.meshes.size());
+    for (unsigned i = 0; i < meshes; ++i) writeObjectNode(w, i, scene.meshes[i].name);
+    writePlacedNode(w, LIGHT_NODE, meshes, scene.light.name, scene.light.position);
+    writePlacedNode(w, CAMERA_NODE, meshes + 1, scene.camera.name, scene.camera.position);
+    writePlacedNode(w, TARGET_NODE, meshes + 2, scene.camera.name, scene.camera.target);
     w.close();
     w.close();
     return w.take();

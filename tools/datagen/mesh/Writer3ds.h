@@ -1,6 +1,6 @@
 #pragma once
 // Scenes written as 3DS files: the editor part (materials, meshes, a light, a
-// camera) and a keyframer with one node per mesh.
+// camera) and a keyframer with a node for each of them.
 #include "../LittleEndian.h"
 #include "Scene.h"
 
