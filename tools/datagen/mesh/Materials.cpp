@@ -21,3 +21,23 @@ Material plainMaterial(const std::string& name, Rgb colour) {
     m.shininessPercent = 20;
     return m;
 }
+
+Material stoneMaterial(const std::string& name, const std::string& map, const std::string& bumpMap, int bumpPercent) {
+    Material m = texturedMaterial(name, map);
+    m.bumpMap = bumpMap;
+    m.bumpPercent = bumpPercent;
+    return m;
+}
+
+Material shadedMaterial(const std::string& name, const std::string& map, Rgb shade) {
+    Material m = texturedMaterial(name, map);
+    m.diffuse = shade;
+    return m;
+}
+
+Material waterMaterial(Rgb colour, int transparencyPercent) {
+    Material m = plainMaterial("Water", colour);
+    m.transparencyPercent = transparencyPercent;
+    m.shininessPercent = 80;
+    return m;
+}
