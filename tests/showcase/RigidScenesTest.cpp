@@ -1,19 +1,10 @@
 // The rigid-body scenes 203 to 207: what their initialisers build, their
 // keys, the rebuilds of the only-grown arrays, and how their bodies behave.
 #include "physics/PhysicsTestSupport.h"
-#include "support/OffscreenGL.h"
+#include "showcase/SceneTestSupport.h"
 
-#include "KEVA_Physics/PhyGravity.h"
-#include "kestrova/Input.h"
-#include "kestrova/OGLWindow.h"
-#include "kestrova/Platform.h"
-#include "kestrova/Projection.h"
-#include "showcase/Frame.h"
-#include "showcase/GravityLevels.h"
-#include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/RigidScenes.h"
-#include "showcase/Shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,28 +13,7 @@
 
 namespace {
 
-class RigidScenes : public OffscreenGL {
-protected:
-    void SetUp() override {
-        OffscreenGL::SetUp();
-        OPENGL_INIT(1000, 0, 0, 0, 0);
-        if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
-        SETGRAVITY = 8;  // "TERRA"
-        PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_EARTH_GRAVITY), 0);
-    }
-    void TearDown() override {
-        for (int key = 0; key < 501; ++key) SETKEY[key] = 0;
-        SELECTDEMO = 0;
-    }
-
-    static void press(char key) { GLWNDPROC(1, WM_KEYDOWN, key, 0); }
-    static void release(char key) { GLWNDPROC(1, WM_KEYUP, key, 0); }
-    // One frame of the program as the main loop runs it (the swap paces the clock like a 60 Hz display).
-    static void frame() {
-        OPENGL_DRAW();
-        platform::swapBuffers();
-    }
-};
+class RigidScenes : public SceneTest {};
 
 // How many different values a coordinate of the bodies takes (rows, columns).
 template <typename Boxes>
@@ -73,7 +43,8 @@ float massOf(const NewtonBody* body) {
 }
 
 std::size_t shownCount(const std::vector<PHY_Box>& boxes) {
-    return static_cast<std::size_t>(std::count_if(boxes.begin(), boxes.end(), [](const PHY_Box& b) { return b.DELLIST; }));
+    return static_cast<std::size_t>(
+        std::count_if(boxes.begin(), boxes.end(), [](const PHY_Box& b) { return b.DELLIST; }));
 }
 
 // How a pile settles: the furthest any body of it rises above the height it
@@ -242,8 +213,8 @@ TEST_F(RigidScenes, ShotAtTheFirstTileTopplesTheWholeRow) {
     const NewtonBody* last = NEWBOX5[25].NEWBODY;
     const Vec lastStart = positionOf(last);
     PHY_Sphere ball;
-    ball.SETSPHERE(NEWWORLD5, GLVECTOR(-22, 3, positionOf(first).z), GLVECTOR(0, 0, 0), GLVECTOR(0.5f, 0.5f, 0.5f),
-                   18, 5);
+    ball.SETSPHERE(NEWWORLD5, GLVECTOR(-22, 3, positionOf(first).z), GLVECTOR(0, 0, 0), GLVECTOR(0.5f, 0.5f, 0.5f), 18,
+                   5);
     PHY_ADDIMPULSE(ball.NEWBODY, GLVECTOR(15, 0, 0));
     simulate(NEWWORLD5, 8);
     EXPECT_LT(positionOf(last).y, lastStart.y - 0.8f) << "the last tile of the row fell";
