@@ -20,6 +20,13 @@ float courseY(std::int32_t level, bool odd) {
 
 }  // namespace
 
+void SETSTANDARDBRICKS() {
+    SIZE8 = GLVECTOR(1, 0.5f, SIZE8.Z);
+    DIST8 = 0.01f;
+    NUM8 = 19;
+    R8 = static_cast<float>(NUM8) / 3 + SIZE8.X / 3;
+}
+
 float BRICKPITCH() { return 2 * (DIST8 + SIZE8.X); }
 float COURSEHEIGHT() { return 2 * SIZE8.Y + DIST8; }
 

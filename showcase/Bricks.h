@@ -16,6 +16,10 @@ extern float DIST8;
 extern std::int32_t NUM8;
 extern float R8;
 
+// The bricks every scene builds with: half sizes (1, 0.5), gap 0.01, and 19
+// bricks a tower course on a ring of radius NUM8 / 3 + SIZE8.X / 3 = 20/3.
+void SETSTANDARDBRICKS();
+
 // W: from one brick of a course to the next. H: from one course to the next.
 float BRICKPITCH();
 float COURSEHEIGHT();

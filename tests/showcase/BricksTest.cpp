@@ -14,10 +14,7 @@ class Bricks : public PhysicsTest {
 protected:
     void SetUp() override {
         PhysicsTest::SetUp();
-        SIZE8 = GLVECTOR(1, 0.5f, 0);
-        DIST8 = 0.01f;
-        NUM8 = 19;
-        R8 = 20.0f / 3;
+        SETSTANDARDBRICKS();
         bricks.emplace_back().SETBOX(world, GLVECTOR(0, -0.75f, 0), GLVECTOR(0, 0, 0), GLVECTOR(30, 1, 30), 0);
     }
     // The furthest any brick moves in `seconds` (the floor is record 0). The
