@@ -28,15 +28,19 @@ const ChainLauncher kLaunchers[] = {
 
 }  // namespace
 
+void HANGRINGCHAIN(NewtonWorld* world, PHY_CUSTOMFACETORUS (&rings)[11]) {
+    // Rings 3 apart, each turned a quarter from the one above, so that they interlock.
+    for (int i = 0; i <= 10; ++i)
+        rings[i].SETCUSTOMFACETORUS(world, GLVECTOR(0, 37 - 3 * static_cast<float>(i), 0),
+                                    GLVECTOR(0, 90 * static_cast<float>(i), 0), 0.3f, 2, 20, i == 0 ? 0 : 10);
+}
+
 void INITCHAIN() {
     OPENSCENE(NEWWORLD10, PHY_INITWORLD(60), SceneClock::TICKSCALED, GLVECTOR(800, 800, 800));
     NEWBOX10.clear();
 
     NEWBOX10.emplace_back().SETBOX(NEWWORLD10, GLVECTOR(0, -0.75f, 0), GLVECTOR(0, 0, 0), GLVECTOR(30, 1, 30), 0);
-    // Rings 3 apart, each turned a quarter from the one above, so that they interlock.
-    for (int i = 0; i <= 10; ++i)
-        NEWTORUS10[i].SETCUSTOMFACETORUS(NEWWORLD10, GLVECTOR(0, 37 - 3 * static_cast<float>(i), 0),
-                                         GLVECTOR(0, 90 * static_cast<float>(i), 0), 0.3f, 2, 20, i == 0 ? 0 : 10);
+    HANGRINGCHAIN(NEWWORLD10, NEWTORUS10);
 }
 
 void VIEWCHAIN() {

@@ -51,6 +51,9 @@ extern PHY_Bullet BULLET6[11];
 extern std::vector<PHY_Box> NEWBOX10;
 extern PHY_CUSTOMFACETORUS NEWTORUS10[11];
 extern PHY_Bullet BULLET10[11];
+// The chain of "Catena" (also taken apart in "Distruzione"): eleven rings
+// hanging interlocked from the static top one.
+void HANGRINGCHAIN(NewtonWorld* world, PHY_CUSTOMFACETORUS (&rings)[11]);
 
 // Keys "1" to "8" fire launchers 0 to 7: spheres of radius 1.5, 3, 4.5 and 6,
 // fast on the odd keys and slow on the even ones.
