@@ -6,17 +6,6 @@
 namespace {
 
 const SceneRegistration rows[] = {
-    SceneRegistration({208, "&CorpiRigidi", "Click Boom",
-                       SCENEHELP({"Cliccare col pulsante sinistro tenendo il cursore",
-                                  "sugli oggetti, per creare un esplosione.", "La forza varia in base alla pressione."},
-                                 {})}),
-    SceneRegistration({209, "&CorpiRigidi", "Esplosione",
-                       SCENEHELP({"Esempio di esplosione"}, {"(1-4) Tipo esplosione", "(A) Spara sfera"})}),
-    SceneRegistration({210, "&CorpiRigidi", "Esplosioni",
-                       SCENEHELP({"Esempio di esplosioni multiple."},
-                                 {"(1) Esplosione multipla", "(2-4) Selezione esplosione", "(A) Spara sfera"})}),
-    SceneRegistration({211, "&CorpiRigidi", "Distruzione",
-                       SCENEHELP({"Esempio di eliminzione di oggetti"}, {"(1-9) Selezione elemento"})}),
     SceneRegistration(
         {300, "&CorpiComposti", "Razzi",
          SCENEHELP({"Esempio che mostra dei modelli di razzi", "composti da più parti unite."}, {"(A) Spara sfera"})}),

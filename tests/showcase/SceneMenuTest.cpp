@@ -175,7 +175,7 @@ TEST_F(SceneMenu, ChoosingABuiltSceneRebuildsItAndOneNotBuiltShowsTheStartScreen
     EXPECT_NE(NEWWORLD3, before) << "a new world";
     EXPECT_EQ(FINDSCENE(203)->world, &NEWWORLD3);
 
-    OPENGL_ADDCOMMAND(1, WM_COMMAND, 209, 0);
+    OPENGL_ADDCOMMAND(1, WM_COMMAND, 702, 0);
     EXPECT_EQ(SELECTDEMO, 0);
     OPENGL_ADDCOMMAND(1, WM_COMMAND, 300, 0);
     EXPECT_EQ(SELECTDEMO, 0);
