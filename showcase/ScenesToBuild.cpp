@@ -20,9 +20,6 @@ const SceneRegistration rows[] = {
     SceneRegistration({400, "&Meccanismi", "Gru 1",
                        SCENEHELP({"Esempio di una gru mecchanica", "per carico merci."},
                                  {"(W/E) Movimento sbarra", "(Z/X) Movimento cavo con gancio"})}),
-    SceneRegistration({401, "&Meccanismi", "Gru 2",
-                       SCENEHELP({"Esempio di una gru mecchanica", "per demolizione."},
-                                 {"(A) Spara sfera", "(W/E) ruota braccio", "(Z/X) Movimento cavo sfera"})}),
     SceneRegistration(
         {500, "&Fluidi", "Acqua e aria",
          SCENEHELP({"Esempio che mostra dei corpi immersi", "in due fluidi differenti come acqua ed", "aria."},
