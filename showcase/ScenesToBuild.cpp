@@ -17,20 +17,6 @@ const SceneRegistration rows[] = {
                                  {"(1) Esplosione multipla", "(2-4) Selezione esplosione", "(A) Spara sfera"})}),
     SceneRegistration({211, "&CorpiRigidi", "Distruzione",
                        SCENEHELP({"Esempio di eliminzione di oggetti"}, {"(1-9) Selezione elemento"})}),
-    SceneRegistration(
-        {300, "&CorpiComposti", "Razzi",
-         SCENEHELP({"Esempio che mostra dei modelli di razzi", "composti da più parti unite."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
-        {301, "&CorpiComposti", "Bowling",
-         SCENEHELP({"Esempio che mostra dei birilli formati", "da più parti unite."}, {"(A) Spara sfera"})}),
-    SceneRegistration({302, "&CorpiComposti", "Alberi",
-                       SCENEHELP({"Esempio che mostra tre modelli composti", "di alberi."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
-        {303, "&CorpiComposti", "Esplosione",
-         SCENEHELP({"Esempio di esplosione con alcuni", "modelli composti."}, {"(A) Spara sfera", "(Z) Esplosione"})}),
-    SceneRegistration({400, "&Meccanismi", "Gru 1",
-                       SCENEHELP({"Esempio di una gru mecchanica", "per carico merci."},
-                                 {"(W/E) Movimento sbarra", "(Z/X) Movimento cavo con gancio"})}),
     SceneRegistration({401, "&Meccanismi", "Gru 2",
                        SCENEHELP({"Esempio di una gru mecchanica", "per demolizione."},
                                  {"(A) Spara sfera", "(W/E) ruota braccio", "(Z/X) Movimento cavo sfera"})}),

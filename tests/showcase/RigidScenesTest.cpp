@@ -1,19 +1,10 @@
 // The rigid-body scenes 203 to 207: what their initialisers build, their
 // keys, the rebuilds of the only-grown arrays, and how their bodies behave.
 #include "physics/PhysicsTestSupport.h"
-#include "support/OffscreenGL.h"
+#include "showcase/SceneTest.h"
 
-#include "KEVA_Physics/PhyGravity.h"
-#include "kestrova/Input.h"
-#include "kestrova/OGLWindow.h"
-#include "kestrova/Platform.h"
-#include "kestrova/Projection.h"
-#include "showcase/Frame.h"
-#include "showcase/GravityLevels.h"
-#include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/RigidScenes.h"
-#include "showcase/Shell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,28 +13,7 @@
 
 namespace {
 
-class RigidScenes : public OffscreenGL {
-protected:
-    void SetUp() override {
-        OffscreenGL::SetUp();
-        OPENGL_INIT(1000, 0, 0, 0, 0);
-        if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
-        SETGRAVITY = 8;  // "TERRA"
-        PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_EARTH_GRAVITY), 0);
-    }
-    void TearDown() override {
-        for (int key = 0; key < 501; ++key) SETKEY[key] = 0;
-        SELECTDEMO = 0;
-    }
-
-    static void press(char key) { GLWNDPROC(1, WM_KEYDOWN, key, 0); }
-    static void release(char key) { GLWNDPROC(1, WM_KEYUP, key, 0); }
-    // One frame of the program as the main loop runs it (the swap paces the clock like a 60 Hz display).
-    static void frame() {
-        OPENGL_DRAW();
-        platform::swapBuffers();
-    }
-};
+using RigidScenes = SceneTest;
 
 // How many different values a coordinate of the bodies takes (rows, columns).
 template <typename Boxes>
