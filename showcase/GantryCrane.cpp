@@ -46,13 +46,19 @@ void buildFrame() {
 const NewtonBody* bridge() { return NEWBOXCR1[BRIDGE].NEWBODY; }
 const NewtonBody* trolley() { return NEWCYLINDERCR1[TROLLEY].NEWBODY; }
 
-// Keeps the trolley between its end stops; one that reaches a stop halts there.
+// Keeps the trolley between its end stops. One that is past a stop, or at it
+// and driven on outwards, halts there, so a trolley held against a stop rests.
 void stopTrolleyAtTheEnds() {
     TGLBaseMatrix m{};
     NewtonBodyGetMatrix(trolley(), m.data());
-    const float x = std::clamp(m[12], BOXPOSCR1.X - TROLLEYREACH, BOXPOSCR1.X + TROLLEYREACH);
-    if (x == m[12]) return;
-    m[12] = x;
+    TGLVector v{};
+    NewtonBodyGetVelocity(trolley(), &v.X);
+    const float low = BOXPOSCR1.X - TROLLEYREACH, high = BOXPOSCR1.X + TROLLEYREACH;
+    const float x = m[12];
+    const bool atLow = x < low || (x == low && v.X < 0);
+    const bool atHigh = x > high || (x == high && v.X > 0);
+    if (!atLow && !atHigh) return;
+    m[12] = std::clamp(x, low, high);
     PHY_STOPVELOCITY(trolley());
     NewtonBodySetMatrix(trolley(), m.data());
 }
@@ -124,9 +130,9 @@ void VIEWCRANE() {
     DRAWALL(NEWROPE);
     SCENEMATERIAL(255, 255, 255);
 
-    stopTrolleyAtTheEnds();
     holdTrolleyUnlessDriven();
     driveKeys();
+    stopTrolleyAtTheEnds();
     BULLETCR1[0].CREATEBULLET(NEWWORLDCR1, 15, 4.5f, 2, 1.5f, 0.5f, SETGLKEY('A'));
     DEBUGSCENE(NEWWORLDCR1);
 }
