@@ -55,12 +55,20 @@ float TICKSCALEDSTEP(float a, float b) {
 void STARTTICKFRAME() { SETSTART = ticks(); }
 void ENDTICKFRAME() { SETEND = ticks(); }
 
-void SCENEMATERIAL(int r, int g, int b) {
+namespace {
+// Ambient the colour (an 8-bit triple / 300), diffuse 0.25, emission 0.1; specular the colour or black.
+void sceneMaterial(int r, int g, int b, bool specular, float shininess) {
     const float red = static_cast<float>(r) / 300.0f;
     const float green = static_cast<float>(g) / 300.0f;
     const float blue = static_cast<float>(b) / 300.0f;
-    SETGLNEWMAT(red, green, blue, 0.25f, 0.25f, 0.25f, red, green, blue, 0.1f, 0.1f, 0.1f, 50);
+    const float shine = specular ? 1.0f : 0.0f;
+    SETGLNEWMAT(red, green, blue, 0.25f, 0.25f, 0.25f, red * shine, green * shine, blue * shine, 0.1f, 0.1f, 0.1f,
+                shininess);
 }
+}  // namespace
+
+void SCENEMATERIAL(int r, int g, int b) { sceneMaterial(r, g, b, true, 50); }
+void SCENEMATERIALMATT(int r, int g, int b) { sceneMaterial(r, g, b, false, 10); }
 
 void STEPSCENE(NewtonWorld* world, float timestep) {
     NewtonUpdate(world, timestep);

@@ -39,6 +39,8 @@ void ENDTICKFRAME();
 // The scenes' material: ambient and specular the colour (an 8-bit triple / 300),
 // diffuse 0.25, emission 0.1, shininess 50.
 void SCENEMATERIAL(int r, int g, int b);
+// The matt variant of the compound trees and pins: no specular light, shininess 10.
+void SCENEMATERIALMATT(int r, int g, int b);
 
 // Steps the scene's world and applies the gravity level chosen in the selector.
 void STEPSCENE(NewtonWorld* world, float timestep);

@@ -7,20 +7,6 @@ namespace {
 
 const SceneRegistration rows[] = {
     SceneRegistration(
-        {300, "&CorpiComposti", "Razzi",
-         SCENEHELP({"Esempio che mostra dei modelli di razzi", "composti da più parti unite."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
-        {301, "&CorpiComposti", "Bowling",
-         SCENEHELP({"Esempio che mostra dei birilli formati", "da più parti unite."}, {"(A) Spara sfera"})}),
-    SceneRegistration({302, "&CorpiComposti", "Alberi",
-                       SCENEHELP({"Esempio che mostra tre modelli composti", "di alberi."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
-        {303, "&CorpiComposti", "Esplosione",
-         SCENEHELP({"Esempio di esplosione con alcuni", "modelli composti."}, {"(A) Spara sfera", "(Z) Esplosione"})}),
-    SceneRegistration({400, "&Meccanismi", "Gru 1",
-                       SCENEHELP({"Esempio di una gru mecchanica", "per carico merci."},
-                                 {"(W/E) Movimento sbarra", "(Z/X) Movimento cavo con gancio"})}),
-    SceneRegistration(
         {500, "&Fluidi", "Acqua e aria",
          SCENEHELP({"Esempio che mostra dei corpi immersi", "in due fluidi differenti come acqua ed", "aria."},
                    {"(A) Spara sfera"})}),

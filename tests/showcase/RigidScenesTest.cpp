@@ -13,7 +13,7 @@
 
 namespace {
 
-class RigidScenes : public SceneTest {};
+using RigidScenes = SceneTest;
 
 // How many different values a coordinate of the bodies takes (rows, columns).
 template <typename Boxes>

@@ -35,4 +35,7 @@ protected:
         OPENGL_DRAW();
         platform::swapBuffers();
     }
+    static void frames(int count) {
+        for (int i = 0; i < count; ++i) frame();
+    }
 };
