@@ -150,6 +150,10 @@ struct NewtonBody {
     btVector3 inertia{0, 0, 0};
     btVector3 force{0, 0, 0};
     btVector3 torque{0, 0, 0};
+    // What its callback applied when that last changed notably; a resting
+    // body wakes when the callback's force drifts away from it.
+    btVector3 wakingForce{0, 0, 0};
+    btVector3 wakingTorque{0, 0, 0};
     NewtonApplyForceAndTorque forceCallback = nullptr;
     void* userData = nullptr;
     int materialGroup = 0;
