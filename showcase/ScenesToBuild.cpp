@@ -7,10 +7,6 @@ namespace {
 
 const SceneRegistration rows[] = {
     SceneRegistration(
-        {500, "&Fluidi", "Acqua e aria",
-         SCENEHELP({"Esempio che mostra dei corpi immersi", "in due fluidi differenti come acqua ed", "aria."},
-                   {"(A) Spara sfera"})}),
-    SceneRegistration(
         {600, "&Personaggi", "Pupazzo", SCENEHELP({"Esempio di pupazzi snodati che cadono."}, {"(A) Spara sfera"})}),
     SceneRegistration({601, "&Personaggi", "Pupazzi",
                        SCENEHELP({"Esempio di pupazzi snodati appesi per", "le braccia."}, {"(A) Spara sfera"})}),

@@ -16,6 +16,12 @@ struct Plane {
     btVector3 normal;  // unit, pointing out of the fluid
     btScalar offset;   // normal · p + offset = 0 on the surface
     btScalar height(const btVector3& p) const { return normal.dot(p) + offset; }
+    // The height of the corner of the box low .. high that stands highest.
+    btScalar highest(const btVector3& low, const btVector3& high) const {
+        btScalar h = offset;
+        for (int axis = 0; axis < 3; ++axis) h += std::max(normal[axis] * low[axis], normal[axis] * high[axis]);
+        return h;
+    }
 };
 
 // Volume and its centre, summed from signed tetrahedra with a common apex.
@@ -50,9 +56,20 @@ std::vector<btVector3> clipBelow(const btVector3* corners, int count, const Plan
 }
 
 // The faces below the surface, closed by the surface itself: with the apex on
-// the surface, the closing face adds nothing and can be left out.
+// the surface, the closing face adds nothing and can be left out. A shape whose
+// bounding box lies wholly under the surface, as most floating bodies do, is
+// submerged whole.
 Submerged submerged(const NewtonCollision& shape, const btTransform& place, const Plane& plane) {
     Submerged result;
+    btVector3 low;
+    btVector3 high;
+    shape.shape()->getAabb(place, low, high);
+    if (plane.highest(low, high) <= 0) {
+        const engine::MassProperties whole = engine::massProperties(shape);
+        result.volume = whole.volume;
+        result.moment = place(whole.centre) * whole.volume;
+        return result;
+    }
     const btVector3 apex = plane.normal * -plane.offset;
     engine::forEachConvexPiece(shape, place, [&](const NewtonCollision& piece, const btTransform& at) {
         const engine::Polygons& polygons = engine::convexPolygons(piece);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -132,6 +133,7 @@ struct NewtonCollision {
     btTransform offset = btTransform::getIdentity();
     std::unique_ptr<btCompoundShape> placed;    // core placed by offset, when there is one
     mutable std::unique_ptr<engine::Polygons> polygons;  // convex: faces in the body frame, made on first use
+    mutable std::optional<engine::MassProperties> properties;  // made on first use
 
     btCollisionShape* shape() const { return placed ? static_cast<btCollisionShape*>(placed.get()) : core.get(); }
     bool isConvex() const { return kind != engine::ShapeKind::Compound && kind != engine::ShapeKind::Tree; }
@@ -150,6 +152,10 @@ struct NewtonBody {
     btVector3 inertia{0, 0, 0};
     btVector3 force{0, 0, 0};
     btVector3 torque{0, 0, 0};
+    // What its callback applied when that last changed notably; a resting
+    // body wakes when the callback's force drifts away from it.
+    btVector3 wakingForce{0, 0, 0};
+    btVector3 wakingTorque{0, 0, 0};
     NewtonApplyForceAndTorque forceCallback = nullptr;
     void* userData = nullptr;
     int materialGroup = 0;

@@ -126,20 +126,7 @@ MassProperties boxProperties(const NewtonCollision& shape) {
     return properties;
 }
 
-}  // namespace
-
-std::vector<btVector3> ellipsoidPoints(const btVector3& radii) {
-    std::vector<btVector3> points;
-    addCap(points, radii, 0, 0, kRings);
-    return points;
-}
-
-const Polygons& convexPolygons(const NewtonCollision& shape) {
-    if (!shape.polygons) shape.polygons = std::make_unique<Polygons>(hullFaces(outlinePoints(shape), shape.offset));
-    return *shape.polygons;
-}
-
-MassProperties massProperties(const NewtonCollision& shape) {
+MassProperties measuredProperties(const NewtonCollision& shape) {
     if (shape.kind == ShapeKind::Tree) return {};
     Moments moments;
     forEachConvexPiece(shape, btTransform::getIdentity(),
@@ -161,6 +148,24 @@ MassProperties massProperties(const NewtonCollision& shape) {
     const btScalar trace = about[0][0] + about[1][1] + about[2][2];
     properties.inertia = btVector3(trace - about[0][0], trace - about[1][1], trace - about[2][2]) / moments.volume;
     return properties;
+}
+
+}  // namespace
+
+std::vector<btVector3> ellipsoidPoints(const btVector3& radii) {
+    std::vector<btVector3> points;
+    addCap(points, radii, 0, 0, kRings);
+    return points;
+}
+
+const Polygons& convexPolygons(const NewtonCollision& shape) {
+    if (!shape.polygons) shape.polygons = std::make_unique<Polygons>(hullFaces(outlinePoints(shape), shape.offset));
+    return *shape.polygons;
+}
+
+MassProperties massProperties(const NewtonCollision& shape) {
+    if (!shape.properties) shape.properties = measuredProperties(shape);
+    return *shape.properties;
 }
 
 }  // namespace engine

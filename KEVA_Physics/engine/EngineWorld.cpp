@@ -50,23 +50,38 @@ void applySolverSettings(NewtonWorld& world) {
     info.m_erp2 = btScalar(0.07);
 }
 
-bool changed(const btVector3& before, const btVector3& after) {
-    const btScalar scale = std::max(before.length(), after.length());
-    return (after - before).length() > btScalar(1e-4) * scale + btScalar(1e-6);
+// A resting body wakes when what its callback applies drifts from what it
+// applied when that last changed notably, by more than a small share of the
+// force: a gravity level 1 % heavier wakes it, the rounding in a fluid's lift
+// on a body lying still does not. A torque counts as well when it is that
+// share of the force acting at the body's rim, or of the torque itself.
+constexpr btScalar kWakingShare = btScalar(0.002);
+constexpr btScalar kLeastWakingChange = btScalar(1e-6);
+
+bool driftedFromWaking(const NewtonBody& body) {
+    const btScalar force = std::max(body.force.length(), body.wakingForce.length());
+    if ((body.force - body.wakingForce).length() > kWakingShare * force + kLeastWakingChange) return true;
+    const btScalar torqueChange = (body.torque - body.wakingTorque).length();
+    const btScalar torque = std::max(body.torque.length(), body.wakingTorque.length());
+    if (!(torqueChange > kWakingShare * torque + kLeastWakingChange)) return false;
+    btVector3 centre;
+    btScalar rim = 0;
+    body.rigid.getCollisionShape()->getBoundingSphere(centre, rim);
+    return torqueChange > kWakingShare * force * rim + kLeastWakingChange;
 }
 
-// Each dynamic body's callback once per update; a body at rest wakes when the
-// force or torque its callback applies is not what it was.
+// Each dynamic body's callback once per update.
 void runForceCallbacks(NewtonWorld& world, btScalar step) {
     for (std::size_t i = 0; i < world.bodies.size(); ++i) {
         NewtonBody& body = *world.bodies[i];
         if (!body.isDynamic() || body.outsideWorld || !body.forceCallback) continue;
-        const btVector3 force = body.force;
-        const btVector3 torque = body.torque;
         body.force.setZero();
         body.torque.setZero();
         body.forceCallback(&body, step, 0);
-        if (changed(force, body.force) || changed(torque, body.torque)) engine::wake(body);
+        if (!driftedFromWaking(body)) continue;
+        body.wakingForce = body.force;
+        body.wakingTorque = body.torque;
+        engine::wake(body);
     }
 }
 

@@ -152,14 +152,66 @@ TEST_F(EngineWorld, DominoesToppleOneAfterAnother) {
     EXPECT_EQ(fallenBefore, 12);
 }
 
-TEST_F(EngineWorld, ARestingBodyWakesWhenGravityChanges) {
+// A box resting on a floor, asleep.
+NewtonBody* sleepingBox(NewtonWorld* world) {
     addBox(world, {0, -0.5f, 0}, {20, 1, 20}, 0);
     NewtonBody* box = addBox(world, {0, 0.5f, 0}, {1, 1, 1}, 5);
     simulate(world, 5.0f);
-    ASSERT_EQ(NewtonBodyGetSleepState(box), 1);
+    EXPECT_EQ(NewtonBodyGetSleepState(box), 1);
+    return box;
+}
+
+TEST_F(EngineWorld, ARestingBodyWakesWhenGravityChanges) {
+    NewtonBody* box = sleepingBox(world);
     PHY_SETGRAVITYFORCE(0, 9.81f, 0);
     simulate(world, 0.5f);
     EXPECT_GT(positionOf(box).y, 1.5f);
+}
+
+TEST_F(EngineWorld, ARestingBodyWakesWhenGravityGrowsByLessThanOnePercent) {
+    PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_SATURN_GRAVITY), 0);
+    NewtonBody* box = sleepingBox(world);
+    PHY_SETGRAVITYFORCE(0, static_cast<float>(PHY_URANUS_GRAVITY), 0);
+    NewtonUpdate(world, 0.012f);
+    EXPECT_EQ(NewtonBodyGetSleepState(box), 0);
+}
+
+// Gravity plus a force that grows by a thousandth of the weight each update,
+// or that wobbles by a ten-thousandth of it in force and torque.
+struct Wobbling {
+    static inline int updates = 0;
+    static inline bool growing = false;
+
+    static void callback(const NewtonBody* body, dFloat timestep, int thread) {
+        PHY_GETGRAVITYFORCE(body, timestep, thread);
+        const float weight = 5 * 9.81f;
+        const float sign = (++updates % 3 == 0) ? 1.0f : -1.0f;
+        const Vec extra = growing ? Vec{0, -weight * 1e-3f * updates, 0} : Vec{sign, 0.5f, -sign} * (weight * 1e-4f);
+        const Vec twist = Vec{-sign, sign, 0.3f} * 1e-5f;
+        NewtonBodyAddForce(body, &extra.x);
+        NewtonBodyAddTorque(body, &twist.x);
+    }
+};
+
+TEST_F(EngineWorld, ARestingBodyWhoseForceBarelyWobblesFallsAsleep) {
+    Wobbling::growing = false;
+    NewtonBody* box = sleepingBox(world);
+    NewtonBodySetForceAndTorqueCallback(box, Wobbling::callback);
+    simulate(world, 5.0f);
+    EXPECT_EQ(NewtonBodyGetSleepState(box), 1);
+}
+
+TEST_F(EngineWorld, ASleepingBodyWakesWhenItsForceGrowsSlowlyButSteadily) {
+    Wobbling::growing = true;
+    Wobbling::updates = 0;
+    NewtonBody* box = sleepingBox(world);
+    NewtonBodySetForceAndTorqueCallback(box, Wobbling::callback);
+    int asleep = 0;
+    while (Wobbling::updates < 100 && NewtonBodyGetSleepState(box) == 1) {
+        NewtonUpdate(world, 0.012f);
+        ++asleep;
+    }
+    EXPECT_LT(asleep, 10);
 }
 
 // Counts the blocks a world takes from its memory callbacks.

@@ -6,7 +6,7 @@
 # Usage: rebuild_memory.sh KESTROVA_RUN OUT_DIR
 set -euo pipefail
 run="$1" out="$2"
-scenes=(200 208 301 303)
+scenes=(200 208 301 303 500)
 mkdir -p "$out"
 peak() {
   "$run" --scene "$1" --frames "$2" --hold "R@1-$2" --json "$out/rebuild-$1-$2.json" 2>/dev/null
