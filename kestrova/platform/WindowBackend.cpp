@@ -31,8 +31,10 @@ bool imguiReady = false;
 bool menuHasMouse = false;
 bool menuOpen = false;
 // Alt or F10 asks for the menu: a first-person view lets the pointer go until
-// a command is chosen, the key is pressed again or the window is clicked.
+// a command is chosen, the key is pressed again or the window is clicked
+// below the menu bar.
 bool menuAsked = false;
+float menuBarHeight = 0;
 bool parkedThisFrame = false, parkedLastFrame = false;
 bool pointerHidden = false;
 FramePacer pacer(0);
@@ -82,6 +84,7 @@ void drawMenuBar() {
     ImGui::NewFrame();
     menuOpen = false;
     if (ImGui::BeginMainMenuBar()) {
+        menuBarHeight = ImGui::GetWindowHeight();
         for (const MenuItem& popup : menuItems(bar)) {
             if (!(popup.flags & MF_POPUP)) continue;
             if (!ImGui::BeginMenu(menuLabelText(popup.label).c_str())) continue;
@@ -156,7 +159,7 @@ void translateEvent(const SDL_Event& event) {
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (mouseForMenu) break;
-        menuAsked = false;
+        if (static_cast<float>(event.button.y) > menuBarHeight) menuAsked = false;
         if (event.button.button == SDL_BUTTON_LEFT) postMouse(WM_LBUTTONDOWN, event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_RIGHT) postMouse(WM_RBUTTONDOWN, event.button.x, event.button.y);
         break;
