@@ -114,6 +114,8 @@ void setupImGui() {
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
+    // The pointer is the program's: its own cursor, hidden while a game holds it.
+    io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
     if (SDL_RWops* probe = SDL_RWFromFile(kMenuFont, "rb")) {
         SDL_RWclose(probe);
         io.Fonts->AddFontFromFileTTF(kMenuFont, 15.0f, nullptr, io.Fonts->GetGlyphRangesDefault());
