@@ -7,12 +7,12 @@
 #include "showcase/SphereLauncher.h"
 
 // Opens a first-person scene's world (frame rate 60, world box from -halfSize
-// to halfSize) and puts a fresh player in it, with its own material group
-// (no friction, no bounce with the rest), standing at `pos` looking along -z.
-// The scenery goes in between; CLOSEPLAYERINIT finishes the build.
+// to halfSize) and clears its player record, so that a rebuild starts looking
+// along -z again. The scenery goes in next; CLOSEPLAYERINIT finishes the build.
 void OPENPLAYERINIT(NewtonWorld*& world, PHY_PLAYERGAME& player, const TGLVector& halfSize);
 // The player of size (1.5, 3.5, 1.5) at `pos` walking at `speed` (0: the
-// default), then the clock of the world's time slices starts.
+// default), in its own material group (no friction, no bounce with the rest);
+// then the clock of the world's time slices starts.
 void CLOSEPLAYERINIT(NewtonWorld* world, PHY_PLAYERGAME& player, const TGLVector& pos, float speed);
 
 // The first half of a viewer: the time since the last frame and the gravity
