@@ -27,7 +27,7 @@ void SETGLLIGHT(std::uint32_t nlight, float l0, float l1, float l2, float l3) {
 
 void PUTGLPOINTLIGHT(std::uint32_t nlight, float size, float lx, float ly, float lz, float lval) {
     placeLight(nlight, lx, ly, lz, lval);
-    glPointSize(size);
+    if (size > 0) glPointSize(size);  // GL refuses a size of 0
     glBegin(GL_POINTS);
     glNormal3f(0, 0, 1);
     glVertex3f(lx, ly, lz);

@@ -15,7 +15,7 @@ extern TGLColor4 LIGHTPOSITION;  // last position sent (w = 0: directional)
 // current model-view matrix.
 void SETGLLIGHT(std::uint32_t nlight, float l0, float l1, float l2, float l3);
 // Places the light again (it follows the camera when called after it) and
-// marks the spot with a point of `size` pixels.
+// marks the spot with a point of `size` pixels (0 keeps the current size).
 void PUTGLPOINTLIGHT(std::uint32_t nlight, float size, float lx, float ly, float lz, float lval);
 // The material of front faces; shininess is the first of four values sent.
 void SETGLNEWMAT(float ambr, float ambg, float ambb, float difr, float difg, float difb, float specr, float specg,

@@ -16,6 +16,12 @@ void POSTGLMESSAGE(HWND window, std::uint32_t message, std::int32_t wParam, std:
     msg.lParam = lParam;
     msg.time = platform::tickCount();
     msg.pt = POINT_{LOWORD(lParam), HIWORD(lParam)};
+    // Moves follow each other faster than one message a frame is taken: only
+    // the latest position of a run of moves waits, as a desktop queue keeps it.
+    if (message == WM_MOUSEMOVE && !queue.empty() && queue.back().message == WM_MOUSEMOVE) {
+        queue.back() = msg;
+        return;
+    }
     queue.push_back(msg);
 }
 

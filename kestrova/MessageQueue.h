@@ -1,6 +1,7 @@
 #pragma once
 // The toolkit's own message queue: Win32-numbered records, first in, first out.
 // Backends post what the window system reports; the pump takes one per pass.
+// A move posted right after a move replaces it.
 #include "kestrova/WinTypes.h"
 
 #include <cstddef>

@@ -24,6 +24,16 @@ int screenHeight();
 void pumpNativeEvents();
 void captureMouse();
 void releaseMouseCapture();
+// The pointer of a first-person view. The window is in the foreground while it
+// has the focus and its menu bar is not in use.
+bool windowInForeground();
+// The pointer in client pixels; false when it was not parked during the
+// previous frame (the view was paused: menu, focus lost, another scene), so
+// that where it stands says nothing about how the view should turn.
+bool parkedPointer(int& x, int& y);
+// Puts the pointer at (x, y) in client pixels and hides it until a frame
+// goes by without this call.
+void parkPointer(int x, int y);
 // Modal box; `owned` keeps it above the program window.
 void showMessageBox(const char* text, const char* caption, MessageBoxIcon icon, bool owned);
 // Milliseconds of a monotonic clock.

@@ -10,12 +10,6 @@ const SceneRegistration rows[] = {
         {600, "&Personaggi", "Pupazzo", SCENEHELP({"Esempio di pupazzi snodati che cadono."}, {"(A) Spara sfera"})}),
     SceneRegistration({601, "&Personaggi", "Pupazzi",
                        SCENEHELP({"Esempio di pupazzi snodati appesi per", "le braccia."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
-        {700, "&Giochi", "Paesaggio", FIRSTPERSONHELP(), nullptr, nullptr, nullptr, OnChoice::RESUME_WITH_HELP}),
-    SceneRegistration(
-        {701, "&Giochi", "Città Incas", FIRSTPERSONHELP(), nullptr, nullptr, nullptr, OnChoice::RESUME_WITH_HELP}),
-    SceneRegistration(
-        {702, "&Giochi", "Castello", FIRSTPERSONHELP(), nullptr, nullptr, nullptr, OnChoice::RESUME_WITH_HELP}),
 };
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "kestrova/Platform.h"
 
+#include "kestrova/MessageQueue.h"
+#include "kestrova/OGLWindow.h"
+
 #include <GL/osmesa.h>
 #include <stb_image_write.h>
 
@@ -24,6 +27,10 @@ std::uint32_t lastSwapTick = 0;
 constexpr std::uint32_t kRefreshMs = 17;
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
+// The pointer starts at the centre of the 800 x 600 window, which always has the focus.
+int pointerX = 400, pointerY = 300;
+bool foreground = true;
+bool parkedThisFrame = false, parkedLastFrame = false;
 
 }  // namespace
 
@@ -94,6 +101,8 @@ void swapBuffers() {
     const std::uint32_t due = lastSwapTick + kRefreshMs;
     if (lastSwapTick != 0 && now < due) clockOffsetMs += due - now;
     lastSwapTick = tickCount();
+    parkedLastFrame = parkedThisFrame;
+    parkedThisFrame = false;
 }
 
 void setWindowPosition(int x, int y, int width, int height) {
@@ -108,6 +117,28 @@ int screenHeight() { return kScreenHeight; }
 void pumpNativeEvents() {}
 void captureMouse() {}
 void releaseMouseCapture() {}
+
+void movePointer(int x, int y) {
+    pointerX = x;
+    pointerY = y;
+}
+
+void setWindowInForeground(bool inForeground) { foreground = inForeground; }
+
+bool windowInForeground() { return foreground; }
+
+bool parkedPointer(int& x, int& y) {
+    x = pointerX;
+    y = pointerY;
+    return parkedLastFrame;
+}
+
+// Like a desktop's pointer warp, parking reports a move.
+void parkPointer(int x, int y) {
+    POSTGLMESSAGE(HWINDOW, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    movePointer(x, y);
+    parkedThisFrame = true;
+}
 
 void showMessageBox(const char* text, const char* caption, MessageBoxIcon, bool) {
     ++messageBoxes;

@@ -14,5 +14,9 @@ bool writeFramePng(const char* path);
 int messageBoxCount();
 // The last SetWindowPos request, for tests.
 void lastWindowPosition(int& x, int& y, int& width, int& height);
+// Where the pointer stands (client pixels; the window's centre at first).
+void movePointer(int x, int y);
+// The window has the focus unless a test takes it away.
+void setWindowInForeground(bool inForeground);
 
 }  // namespace platform

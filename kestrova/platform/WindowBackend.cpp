@@ -29,6 +29,14 @@ SDL_Cursor* cursor = nullptr;
 SDL_Surface* icon = nullptr;
 bool imguiReady = false;
 bool menuHasMouse = false;
+bool menuOpen = false;
+// Alt or F10 asks for the menu: a first-person view lets the pointer go until
+// a command is chosen, the key is pressed again or the window is clicked
+// below the menu bar.
+bool menuAsked = false;
+float menuBarHeight = 0;
+bool parkedThisFrame = false, parkedLastFrame = false;
+bool pointerHidden = false;
 FramePacer pacer(0);
 
 constexpr const char* kMenuFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
@@ -74,10 +82,13 @@ void drawMenuBar() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
     ImGui::NewFrame();
+    menuOpen = false;
     if (ImGui::BeginMainMenuBar()) {
+        menuBarHeight = ImGui::GetWindowHeight();
         for (const MenuItem& popup : menuItems(bar)) {
             if (!(popup.flags & MF_POPUP)) continue;
             if (!ImGui::BeginMenu(menuLabelText(popup.label).c_str())) continue;
+            menuOpen = true;
             for (const MenuItem& item : menuItems(popup.popup)) {
                 if (item.flags & MF_SEPARATOR) {
                     ImGui::Separator();
@@ -85,6 +96,7 @@ void drawMenuBar() {
                            ImGui::MenuItem(menuLabelText(item.label).c_str(), nullptr, item.checked)) {
                     // Handled by a later pass of the main loop, never during this frame.
                     POSTGLMESSAGE(HWINDOW, WM_COMMAND, static_cast<std::int32_t>(item.id), 0);
+                    menuAsked = false;
                 }
             }
             ImGui::EndMenu();
@@ -102,6 +114,8 @@ void setupImGui() {
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
+    // The pointer is the program's: its own cursor, hidden while a game holds it.
+    io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
     if (SDL_RWops* probe = SDL_RWFromFile(kMenuFont, "rb")) {
         SDL_RWclose(probe);
         io.Fonts->AddFontFromFileTTF(kMenuFont, 15.0f, nullptr, io.Fonts->GetGlyphRangesDefault());
@@ -135,6 +149,9 @@ void translateEvent(const SDL_Event& event) {
         else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) POSTGLMESSAGE(HWINDOW, WM_PAINT, 0, 0);
         break;
     case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_RALT || event.key.keysym.sym == SDLK_F10)
+            menuAsked = !menuAsked;
+        [[fallthrough]];
     case SDL_KEYUP:
         if (const int key = virtualKeyFromSdl(event.key.keysym.scancode, event.key.keysym.sym))
             POSTGLMESSAGE(HWINDOW, event.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, key, 0);
@@ -144,6 +161,7 @@ void translateEvent(const SDL_Event& event) {
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (mouseForMenu) break;
+        if (static_cast<float>(event.button.y) > menuBarHeight) menuAsked = false;
         if (event.button.button == SDL_BUTTON_LEFT) postMouse(WM_LBUTTONDOWN, event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_RIGHT) postMouse(WM_RBUTTONDOWN, event.button.x, event.button.y);
         break;
@@ -167,6 +185,15 @@ void startPacing() {
     const int display = SDL_GetWindowDisplayIndex(window);
     pacer = FramePacer(display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0);
     if (SDL_GL_SetSwapInterval(pacer.swapInterval()) != 0) SDL_GL_SetSwapInterval(1);
+}
+
+// The pointer is hidden while a first-person view parks it every frame and
+// shown again as soon as a frame goes by without that.
+void showPointerUnlessParked() {
+    if (pointerHidden != parkedThisFrame) SDL_ShowCursor(parkedThisFrame ? SDL_DISABLE : SDL_ENABLE);
+    pointerHidden = parkedThisFrame;
+    parkedLastFrame = parkedThisFrame;
+    parkedThisFrame = false;
 }
 
 void paceFrame() {
@@ -228,6 +255,7 @@ void swapBuffers() {
     if (!window) return;
     drawMenuBar();
     SDL_GL_SwapWindow(window);
+    showPointerUnlessParked();
     paceFrame();
 }
 
@@ -261,6 +289,22 @@ void pumpNativeEvents() {
 
 void captureMouse() { SDL_CaptureMouse(SDL_TRUE); }
 void releaseMouseCapture() { SDL_CaptureMouse(SDL_FALSE); }
+
+bool windowInForeground() {
+    const bool focused = window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    return focused && !menuAsked && !menuOpen && !menuHasMouse;
+}
+
+bool parkedPointer(int& x, int& y) {
+    SDL_GetMouseState(&x, &y);
+    return parkedLastFrame;
+}
+
+void parkPointer(int x, int y) {
+    if (!window) return;
+    SDL_WarpMouseInWindow(window, x, y);
+    parkedThisFrame = true;
+}
 
 void showMessageBox(const char* text, const char* caption, MessageBoxIcon kind, bool owned) {
     // Lines of the program's texts are joined with carriage returns.

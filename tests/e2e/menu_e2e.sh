@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program under Xvfb, driven with the mouse: the start screen, a scene
-# chosen in the menu, its help box, the right gravity arrow, and "Esci".
+# chosen in the menu, its help box, the right gravity arrow, the first-person
+# game "Paesaggio", and "Esci".
 # Usage: menu_e2e.sh SHOWCASE DATA_DIR OUT_DIR
 set -uo pipefail
 showcase="$1" data="$2" out="$3"
@@ -60,9 +61,28 @@ done
 xdotool mouseup 1; sleep 0.3
 [ "$(level gravity-up)" != "$before" ] || fail "the level name did not change from TERRA"
 
+# "Paesaggio": its help box, then the game holds the pointer at the window's
+# centre and the arrow up walks; Alt lets the pointer go to reach the menu.
+click 498 10          # "Giochi"
+click 520 33          # "Paesaggio", its first item
+answer_box "Informazioni demo" || fail "no help box for Paesaggio"
+xdotool windowfocus "$WIN" 2>/dev/null
+view() { convert "$out/$1.png" -crop 780x480+10+110 +repage -format '%#' info: 2>/dev/null; }
+sleep 5               # the player lands on the slope first
+shot still
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+wx=$X wy=$Y
+eval "$(xdotool getmouselocation --shell)"
+[ $((X - wx)) -ge 398 ] && [ $((X - wx)) -le 402 ] && [ $((Y - wy)) -ge 298 ] && [ $((Y - wy)) -le 302 ] ||
+  fail "the pointer is at $((X - wx)),$((Y - wy)), not at the window's centre"
+xdotool keydown Up; sleep 1.5; xdotool keyup Up; sleep 0.3
+shot walked
+[ "$(view walked)" != "$(view still)" ] || fail "the arrow up did not walk"
+xdotool key alt; sleep 0.3
+
 click 22 10           # "File"
 click 40 33           # "Esci"
 wait_exit "$APP_PID" 20
 APP_PID=""
 [ "$EXIT_CODE" = 0 ] || fail "Esci ended with $EXIT_CODE"
-echo "ok: menu, help box, gravity arrow and Esci"
+echo "ok: menu, help box, gravity arrow, Paesaggio and Esci"

@@ -30,16 +30,28 @@ protected:
 };
 
 TEST_F(MessagePump, HandlesOneMessagePerPass) {
-    for (int x = 1; x <= 3; ++x) POSTGLMESSAGE(1, WM_MOUSEMOVE, 0, MAKELPARAM(x * 10, 5));
+    POSTGLMESSAGE(1, WM_MOUSEMOVE, 0, MAKELPARAM(10, 5));
+    POSTGLMESSAGE(1, WM_KEYUP, 'A', 0);
+    POSTGLMESSAGE(1, WM_MOUSEMOVE, 0, MAKELPARAM(30, 5));
     SETGLMSG();
     EXPECT_EQ(SETOMX, 10);
     EXPECT_EQ(GLMESSAGECOUNT(), 2u);
     SETGLMSG();
-    EXPECT_EQ(SETOMX, 20);
+    EXPECT_EQ(SETOMX, 10);
+    EXPECT_EQ(GLMESSAGECOUNT(), 1u);
     SETGLMSG();
     EXPECT_EQ(SETOMX, 30);
     EXPECT_EQ(GLMESSAGECOUNT(), 0u);
     SETGLMSG();  // an empty queue returns at once
+    EXPECT_EQ(SETOMX, 30);
+}
+
+// A pointer moved (or parked) every frame must not hold keys back behind a
+// growing run of moves: only the latest move of a run waits.
+TEST_F(MessagePump, ARunOfMovesWaitsAsItsLatestMove) {
+    for (int x = 1; x <= 3; ++x) POSTGLMESSAGE(1, WM_MOUSEMOVE, 0, MAKELPARAM(x * 10, 5));
+    EXPECT_EQ(GLMESSAGECOUNT(), 1u);
+    SETGLMSG();
     EXPECT_EQ(SETOMX, 30);
 }
 

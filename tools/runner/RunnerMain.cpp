@@ -12,6 +12,7 @@
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
+#include "showcase/PlayerScenes.h"
 #include "showcase/SceneRegistry.h"
 #include "showcase/Shell.h"
 #include "showcase/Startup.h"
@@ -73,7 +74,10 @@ void applyInput(const RunnerOptions& options, int frame) {
         if (!held && wasHeld) GLWNDPROC(HWINDOW, WM_KEYUP, key, 0);
     }
     for (const MouseMove& move : options.moves)
-        if (frame == move.frame) GLWNDPROC(HWINDOW, WM_MOUSEMOVE, 0, MAKELPARAM(move.x, move.y));
+        if (frame == move.frame) {
+            platform::movePointer(move.x, move.y);
+            GLWNDPROC(HWINDOW, WM_MOUSEMOVE, 0, MAKELPARAM(move.x, move.y));
+        }
     for (const LeftPress& press : options.presses) {
         const std::int32_t where = MAKELPARAM(press.x, press.y);
         if (frame == press.frames.first) {
@@ -100,6 +104,17 @@ void writeVehicle(std::ofstream& out) {
         << "], \"heading\": " << HEADING << ", \"speed\": " << SPEED << ", \"turn_angle\": " << TURNANGLE
         << ", \"ground_contact\": " << flag(COLTER) << ", \"obstacle_contacts\": [" << flag(COL1) << ", " << flag(COL2)
         << ", " << flag(COL3) << ", " << flag(COL4) << "]},\n";
+}
+
+// The player of a first-person scene: where it stands and where it looks.
+void writePlayer(std::ofstream& out) {
+    const PHY_PLAYERGAME* players[] = {&PLAYERPLY1, &PLAYERPLY2, &PLAYERPLY3};
+    const PHY_PLAYERGAME& player = *players[SELECTDEMO - 700];
+    if (!player.NEWBODY) return;
+    TGLBaseMatrix m{};
+    NewtonBodyGetMatrix(player.NEWBODY, m.data());
+    out << "  \"player\": {\"position\": [" << m[12] << ", " << m[13] << ", " << m[14] << "], \"rotation\": ["
+        << player.ROTATION.X << ", " << player.ROTATION.Y << ", " << player.ROTATION.Z << "]},\n";
 }
 
 long peakMemoryKilobytes() {
@@ -170,6 +185,7 @@ int main(int argc, char** argv) {
         out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
         checks.writeJson(out);
         if (SELECTDEMO == 808) writeVehicle(out);
+        if (SELECTDEMO >= 700 && SELECTDEMO <= 702) writePlayer(out);
         out << "  \"peak_memory_kb\": " << peakMemoryKilobytes() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }

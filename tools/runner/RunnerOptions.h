@@ -25,7 +25,8 @@ struct LeftPress {
     FrameRange frames;
 };
 
-// The mouse moves to (x, y) before the given frame, without a button held.
+// The mouse moves to (x, y) before the given frame, without a button held
+// (a first-person view reads it there once, then parks it at the centre).
 struct MouseMove {
     int x = 0, y = 0;
     int frame = 0;
