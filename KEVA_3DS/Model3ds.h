@@ -139,8 +139,9 @@ public:
     // What the MilkShape and binary readers run after reading: triangle
     // normals from the file's (CALCFACENORMALS), boxes, render order and mesh numbers.
     void PREPAREREAD();
-    // Per triangle the normalised sum of its three file normals, or the
-    // normal of its corners when they sum to zero or are missing.
+    // Per triangle the normalised sum of its three file normals, or, when they
+    // sum to zero or are missing, the normal of the side its corners run
+    // counter-clockwise.
     void CALCFACENORMALS();
     // Moves every vertex bound to a bone of skeleton FCURRENTGLSKELETON into
     // that bone's rest frame; vertices bound to no bone of it stay.

@@ -54,9 +54,12 @@ void TGLAll3dsMesh::CALCFACENORMALS() {
             T3dpoint& normal = mesh->FACENORMAL[static_cast<std::size_t>(t)];
             normal = {};
             NORMALIZE(sum, normal);
+            // These files put the corners counter-clockwise seen from the front
+            // (unlike 3DS files once their axes are exchanged), so the normal
+            // of the corners is turned to face that side.
             if (normal.X == 0 && normal.Y == 0 && normal.Z == 0)
-                normal = CALCNORMALVECTOR(mesh->GETVERTEX(mesh->GETFACE(3 * t)), mesh->GETVERTEX(mesh->GETFACE(3 * t + 1)),
-                                          mesh->GETVERTEX(mesh->GETFACE(3 * t + 2)));
+                normal = CALCNORMALVECTOR(mesh->GETVERTEX(mesh->GETFACE(3 * t)), mesh->GETVERTEX(mesh->GETFACE(3 * t + 2)),
+                                          mesh->GETVERTEX(mesh->GETFACE(3 * t + 1)));
         }
     }
 }

@@ -50,8 +50,9 @@ bool readMesh(MsaLines& lines, TGL3dsMesh& mesh, std::int64_t& material) {
     material = header.material;
     mesh.FMATNAME = {material == -1 ? "" : std::to_string(material)};
 
+    // Vertices and normals leave room for the counts that follow them.
     if (!lines.takeFields(f)) return false;
-    for (std::int64_t n = lines.fitting(wholeNumber(fieldAt(f, 0))); n > 0 && lines.takeFields(f); --n) {
+    for (std::int64_t n = lines.fitting(wholeNumber(fieldAt(f, 0)), 1, 2); n > 0 && lines.takeFields(f); --n) {
         mesh.FVERTEX.push_back({decimalNumber(fieldAt(f, 1)), decimalNumber(fieldAt(f, 2)), decimalNumber(fieldAt(f, 3))});
         mesh.FMAPPING.push_back({decimalNumber(fieldAt(f, 4)), 1 - decimalNumber(fieldAt(f, 5))});
         mesh.FBONEID.push_back(boneNumber(f));
@@ -59,7 +60,7 @@ bool readMesh(MsaLines& lines, TGL3dsMesh& mesh, std::int64_t& material) {
     mesh.FNUMVERTEX = static_cast<std::int32_t>(mesh.FVERTEX.size());
 
     if (!lines.takeFields(f)) return false;
-    for (std::int64_t n = lines.fitting(wholeNumber(fieldAt(f, 0))); n > 0 && lines.takeFields(f); --n)
+    for (std::int64_t n = lines.fitting(wholeNumber(fieldAt(f, 0)), 1, 1); n > 0 && lines.takeFields(f); --n)
         mesh.FVNORMAL.push_back({decimalNumber(fieldAt(f, 0)), decimalNumber(fieldAt(f, 1)), decimalNumber(fieldAt(f, 2))});
 
     if (!lines.takeFields(f)) return false;

@@ -50,9 +50,11 @@ public:
         return true;
     }
     std::size_t remaining() const { return lines_.size() - next_; }
-    // A count read from the file, limited to what `linesEach` lines apiece of the rest can hold.
-    std::int64_t fitting(std::int64_t count, std::int64_t linesEach = 1) const {
-        return std::max<std::int64_t>(0, std::min<std::int64_t>(count, static_cast<std::int64_t>(remaining()) / linesEach));
+    // A count read from the file, limited to what `linesEach` lines apiece of
+    // the rest can hold when `reserved` lines must still follow them.
+    std::int64_t fitting(std::int64_t count, std::int64_t linesEach = 1, std::int64_t reserved = 0) const {
+        const std::int64_t room = (static_cast<std::int64_t>(remaining()) - reserved) / linesEach;
+        return std::max<std::int64_t>(0, std::min(count, room));
     }
 
 private:
