@@ -90,11 +90,12 @@ Vec3 jointPosition(int joint) {
 Figure puppetFigure() {
     Figure f;
     f.materials = {
-        {"Shirt", {0.9f, 0.9f, 0.9f}, {1.0f, 1.0f, 1.0f}, {0.2f, 0.2f, 0.2f}, 1, "puppetshirt.tga"},
-        {"Trousers", {0.15f, 0.2f, 0.45f}, {0.25f, 0.32f, 0.7f}, {0.1f, 0.1f, 0.1f}, 1, ""},
-        {"Skin", {0.85f, 0.62f, 0.48f}, {1.0f, 0.76f, 0.6f}, {0.1f, 0.1f, 0.1f}, 1, ""},
-        {"Shoes", {0.3f, 0.18f, 0.1f}, {0.42f, 0.25f, 0.14f}, {0.3f, 0.3f, 0.3f}, 1, ""},
-        {"Visor", {0.2f, 0.6f, 0.9f}, {0.3f, 0.75f, 1.0f}, {0.9f, 0.9f, 0.9f}, 0.45f, ""},
+        // Drawn in half the ambient colour, lit.
+        {"Shirt", {1.0f, 1.0f, 1.0f}, {1.0f, 1.0f, 1.0f}, {0.2f, 0.2f, 0.2f}, 1, "puppetshirt.tga"},
+        {"Trousers", {0.35f, 0.45f, 1.0f}, {0.3f, 0.4f, 0.9f}, {0.1f, 0.1f, 0.1f}, 1, ""},
+        {"Skin", {1.0f, 0.8f, 0.65f}, {1.0f, 0.78f, 0.62f}, {0.1f, 0.1f, 0.1f}, 1, ""},
+        {"Shoes", {0.55f, 0.33f, 0.18f}, {0.5f, 0.3f, 0.16f}, {0.3f, 0.3f, 0.3f}, 1, ""},
+        {"Visor", {0.3f, 0.8f, 1.0f}, {0.3f, 0.75f, 1.0f}, {0.9f, 0.9f, 0.9f}, 0.45f, ""},
     };
     FigureMesh shirt{"Shirt", 0}, trousers{"Trousers", 1}, skin{"Skin", 2}, shoes{"Shoes", 3}, visor{"Visor", 4};
     addBox(trousers, {-1.3f, 9.1f, -0.8f}, {1.3f, 11.3f, 0.8f}, "Hips");
