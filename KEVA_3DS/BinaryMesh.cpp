@@ -64,8 +64,8 @@ private:
 };
 
 bool BinReader::mesh(TGL3dsMesh& mesh) {
-    std::int32_t material = 0, vertices = 0, normals = 0, indices = 0;
-    if (!name(mesh.FNAME) || !number(material) || !count(vertices, 24)) return false;
+    std::int32_t headerMaterial = 0, vertices = 0, normals = 0, indices = 0;
+    if (!name(mesh.FNAME) || !number(headerMaterial) || !count(vertices, 24)) return false;
     mesh.FNUMVERTEX = vertices;
     mesh.FVERTEX.resize(static_cast<std::size_t>(vertices));
     mesh.FMAPPING.resize(mesh.FVERTEX.size());
@@ -82,7 +82,10 @@ bool BinReader::mesh(TGL3dsMesh& mesh) {
     const auto triangles = static_cast<std::size_t>(indices / 3);
     if (!fits(static_cast<std::size_t>(indices) * 8 + triangles * 4)) return false;
     std::vector<std::int32_t> corner(static_cast<std::size_t>(indices)), normal(corner.size()), materials(triangles);
-    for (std::size_t i = 0; i < corner.size(); ++i) number(corner[i]), number(normal[i]);
+    for (std::size_t i = 0; i < corner.size(); ++i) {
+        number(corner[i]);
+        number(normal[i]);
+    }
     for (std::int32_t& m : materials) number(m);
     // Triangles naming a vertex the mesh does not have are left out with
     // their material; a normal the mesh does not have counts as missing.
@@ -99,7 +102,7 @@ bool BinReader::mesh(TGL3dsMesh& mesh) {
         mesh.FMATID.push_back(sixteenBits(materials[t]));
     }
     mesh.FNUMINDICES = static_cast<std::int32_t>(mesh.FINDICES.size());
-    if (mesh.FMATID.empty()) mesh.FMATID.push_back(sixteenBits(material));
+    if (mesh.FMATID.empty()) mesh.FMATID.push_back(sixteenBits(headerMaterial));
     return true;
 }
 
