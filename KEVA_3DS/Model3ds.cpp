@@ -1,25 +1,18 @@
 #include "KEVA_3DS/Model3ds.h"
 
+#include "KEVA_3DS/TextLines.h"
 #include "kestrova/FileBytes.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 bool IGNOREMATERIALS = false;
 
-namespace {
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-}  // namespace
-
 void TGLAll3dsMesh::clear() {
     FNAME.clear();
+    clearMeshesAndMaterials();
+}
+
+void TGLAll3dsMesh::clearMeshesAndMaterials() {
     FMESH.clear();
     FRENDERORDER.clear();
     FMATERIAL.clear();
@@ -31,7 +24,10 @@ void TGLAll3dsMesh::LOADFROMFILE(const std::string& fileName) {
     FNAME = fileName;
     // A name too short to end in a known extension reads nothing.
     if (fileName.size() < 4) return;
-    if (lowerCase(fileName.substr(fileName.size() - 4)) == ".3ds") LOAD3DSFROMFILE(fileName);
+    const std::string ending = lowerCase(std::string_view(fileName).substr(fileName.size() - 4));
+    if (ending == ".3ds") LOAD3DSFROMFILE(fileName);
+    else if (ending == ".txt") LOADMSAFROMFILE(fileName);
+    else if (ending == ".bin") LOADBINFROMFILE(fileName);
 }
 
 void TGLAll3dsMesh::LOAD3DSFROMFILE(const std::string& fileName) {
@@ -48,6 +44,13 @@ void TGLAll3dsMesh::LOAD3DSFROMSTREAM(std::span<const std::uint8_t> stream) {
     for (const auto& material : FMATERIAL) material->UPDATETEXTURE();
     for (std::int32_t i = 0; i < FNUMMESHES; ++i) FMESH[static_cast<std::size_t>(i)]->FID = i + 1;
     COMPILEDISPLAYLIST();
+}
+
+void TGLAll3dsMesh::PREPAREREAD() {
+    CALCFACENORMALS();
+    CALCULATESIZE();
+    CALCULATERENDERORDER();
+    for (std::int32_t i = 0; i < FNUMMESHES; ++i) FMESH[static_cast<std::size_t>(i)]->FID = i + 1;
 }
 
 void TGLAll3dsMesh::POSTPROCESS() {

@@ -1,13 +1,15 @@
 #pragma once
 // A loaded 3D model: its meshes (one per object of the file) and materials,
 // the passes that prepare them after reading, and their drawing. The model
-// owns its meshes and materials; each of them knows its model.
+// owns its meshes, materials and skeletons; each of them knows its model.
 #include "KEVA_3DS/ModelTypes.h"
+#include "KEVA_3DS/Skeleton.h"
 
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TGLAll3dsMesh;
@@ -68,6 +70,9 @@ public:
     // The triangles in order, each with its face normal and the material of
     // its model it names, applied whenever it changes.
     void RENDER() const;
+    // The same triangles drawn with other corner positions and face normals
+    // (one per vertex and one per triangle), such as a posed skin's.
+    void RENDERWITH(std::span<const T3dpoint> vertices, std::span<const T3dpoint> faceNormals) const;
     // The box round the vertices that the triangles use.
     void CALCULATESIZE();
 
@@ -100,7 +105,8 @@ public:
     TGLAll3dsMesh(const TGLAll3dsMesh&) = delete;
     TGLAll3dsMesh& operator=(const TGLAll3dsMesh&) = delete;
 
-    // Reads the file by its ending (".3ds"; others load nothing); FNAME keeps the name.
+    // Reads the file by its ending (".3ds", MilkShape ".txt", ".bin"; others
+    // load nothing); FNAME keeps the name.
     void LOADFROMFILE(const std::string& fileName);
     // Reads a 3DS file; its maps are looked for in the file's folder.
     void LOAD3DSFROMFILE(const std::string& fileName);
@@ -111,6 +117,40 @@ public:
     void READ3DSCHUNKS(std::span<const std::uint8_t> stream);
     // The passes every reader runs after its chunks, in this order.
     void POSTPROCESS();
+
+    // Reads a MilkShape text file: meshes and materials, then, when the file
+    // has bones, a skeleton of them that the mesh is skinned with (INITSKIN).
+    void LOADMSAFROMFILE(const std::string& fileName);
+    // The meshes and materials of a MilkShape text, prepared for drawing
+    // (READMSA, PREPAREREAD) and textured; FLOADSKELETON tells whether it has bones.
+    void LOADMSAFROMSTREAM(std::string_view text);
+    // The sections alone, into emptied lists; every triangle names existing vertices afterwards.
+    void READMSA(std::string_view text);
+    // Reads the program's binary mesh format.
+    void LOADBINFROMFILE(const std::string& fileName);
+    // READBIN, PREPAREREAD, textures and the display list.
+    void LOADBINFROMSTREAM(std::span<const std::uint8_t> stream);
+    // The records alone; a stream without the magic leaves the model as it was,
+    // one cut short keeps the meshes and materials read whole.
+    void READBIN(std::span<const std::uint8_t> stream);
+    // The meshes and materials in the binary format (the skeletons are not part of it).
+    std::vector<std::uint8_t> SAVEBINTOSTREAM() const;
+    bool SAVEBINTOFILE(const std::string& fileName) const;
+    // What the MilkShape and binary readers run after reading: triangle
+    // normals from the file's (CALCFACENORMALS), boxes, render order and mesh numbers.
+    void PREPAREREAD();
+    // Per triangle the normalised sum of its three file normals, or, when they
+    // sum to zero or are missing, the normal of the side its corners run
+    // counter-clockwise.
+    void CALCFACENORMALS();
+    // Moves every vertex bound to a bone of skeleton FCURRENTGLSKELETON into
+    // that bone's rest frame; vertices bound to no bone of it stay.
+    void INITSKIN();
+    // The skeleton used for skinning, or nullptr.
+    TGLSkeleton* SKINSKELETON() const;
+    // Draws the meshes with every bound vertex placed by its bone's matrix of `pose`
+    // (as TGLSkeleton::POSE gives for the skin skeleton); unbound vertices stay.
+    void RENDERPOSED(const std::vector<clsMatrix>& pose) const;
 
     // The display list when there is one, otherwise every mesh in render order.
     void RENDER() const;
@@ -144,9 +184,14 @@ public:
     std::int32_t FNUMMESHES = 0;
     std::int32_t FNUMMATERIALS = 0;
     std::string FTEXTUREPATH;  // folder of the texture maps; empty: the working directory
+    std::vector<std::unique_ptr<TGLSkeleton>> FSKELETON;
+    std::int32_t FNUMSKELETONS = 0;
+    std::int32_t FCURRENTGLSKELETON = 0;  // the skeleton the skin is bound to
+    bool FLOADSKELETON = false;           // the last MilkShape file read has bones
 
 private:
     void clear();
+    void clearMeshesAndMaterials();
 };
 
 // Calls visit(mesh, a, b, c) with the three corner indices of every triangle

@@ -40,6 +40,30 @@ void TGLAll3dsMesh::CALCVNORMALS() {
     }
 }
 
+void TGLAll3dsMesh::CALCFACENORMALS() {
+    for (const auto& mesh : FMESH) {
+        mesh->FACENORMAL.resize(static_cast<std::size_t>(mesh->TRIANGLES()));
+        for (std::int32_t t = 0; t < mesh->TRIANGLES(); ++t) {
+            T3dpoint sum;
+            for (std::int32_t k = 0; k < 3; ++k) {
+                const auto at = static_cast<std::size_t>(3 * t + k);
+                if (at >= mesh->FNORMALINDICES.size() || mesh->FNORMALINDICES[at] >= mesh->FVNORMAL.size()) continue;
+                const T3dpoint& n = mesh->FVNORMAL[mesh->FNORMALINDICES[at]];
+                sum = {sum.X + n.X, sum.Y + n.Y, sum.Z + n.Z};
+            }
+            T3dpoint& normal = mesh->FACENORMAL[static_cast<std::size_t>(t)];
+            normal = {};
+            NORMALIZE(sum, normal);
+            // These files put the corners counter-clockwise seen from the front
+            // (unlike 3DS files once their axes are exchanged), so the normal
+            // of the corners is turned to face that side.
+            if (normal.X == 0 && normal.Y == 0 && normal.Z == 0)
+                normal = CALCNORMALVECTOR(mesh->GETVERTEX(mesh->GETFACE(3 * t)), mesh->GETVERTEX(mesh->GETFACE(3 * t + 2)),
+                                          mesh->GETVERTEX(mesh->GETFACE(3 * t + 1)));
+        }
+    }
+}
+
 void TGL3dsMesh::CALCULATESIZE() {
     if (FINDICES.empty()) return;
     FMINIMUM = FMAXIMUM = GETVERTEX(FINDICES.front());

@@ -47,6 +47,10 @@ void TGL3dsMesh::RENDER() const {
         glCallList(static_cast<GLuint>(FDISPLAYLIST));
         return;
     }
+    RENDERWITH(FVERTEX, FACENORMAL);
+}
+
+void TGL3dsMesh::RENDERWITH(std::span<const T3dpoint> vertices, std::span<const T3dpoint> faceNormals) const {
     std::int32_t current = -1;  // no material applied yet
     for (std::int32_t t = 0; t < TRIANGLES(); ++t) {
         const std::uint16_t id = FMATID[static_cast<std::size_t>(t)];
@@ -57,11 +61,11 @@ void TGL3dsMesh::RENDER() const {
             else applyDefaultMaterial();
             glBegin(GL_TRIANGLES);
         }
-        glNormal3fv(&FACENORMAL[static_cast<std::size_t>(t)].X);
+        glNormal3fv(&faceNormals[static_cast<std::size_t>(t)].X);
         for (std::int32_t k = 0; k < 3; ++k) {
             const std::uint16_t v = GETFACE(3 * t + k);
             glTexCoord2f(FMAPPING[v].TU, FMAPPING[v].TV);
-            glVertex3fv(&FVERTEX[v].X);
+            glVertex3fv(&vertices[v].X);
         }
     }
     if (current >= 0) glEnd();

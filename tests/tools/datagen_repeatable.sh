@@ -8,11 +8,11 @@ rm -rf "$out/first" "$out/second"
 "$datagen" "$out/first"
 "$datagen" "$out/second"
 count=0
-for file in "$out/first"/*; do
-  name=$(basename "$file")
+while IFS= read -r -d '' file; do
+  name="${file#"$out/first/"}"
   cmp -s "$file" "$out/second/$name" || { echo "$name differs between two runs"; exit 1; }
   cmp -s "$file" "$data/$name" || { echo "$name differs from the build's data folder"; exit 1; }
   count=$((count + 1))
-done
-[ "$count" -ge 17 ] || { echo "only $count files written"; exit 1; }
+done < <(find "$out/first" -type f -print0)
+[ "$count" -ge 21 ] || { echo "only $count files written"; exit 1; }
 echo "datagen repeatable: $count files"

@@ -1,10 +1,12 @@
 // kestrova-datagen OUTDIR: writes the data files the program reads from its
 // working directory (icon, logo, gravity arrows, the landscape and the two
-// sceneries with their textures) into OUTDIR.
+// sceneries with their textures) into OUTDIR, and the sample models and motion
+// that the model viewer shows into OUTDIR/samples.
 #include "IcoWriter.h"
 #include "Pictures.h"
 #include "Sceneries.h"
 #include "TgaWriter.h"
+#include "figure/FigureWriters.h"
 #include "mesh/Writer3ds.h"
 #include "textures/TextureFiles.h"
 
@@ -18,6 +20,10 @@
 namespace {
 
 const std::filesystem::path FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+bool writeText(const std::filesystem::path& path, const std::string& text) {
+    return writeBytes(path, Bytes(text.begin(), text.end()));
+}
 
 struct DataFile {
     const char* name;
@@ -41,11 +47,15 @@ const DataFile DATA_FILES[] = {
      [](const auto& path) { return writeTga(path, arrowPicture(false), TgaCompression::RunLength); }},
     {"grotta.ter",
      [](const auto& path) {
-         const std::string text = terText(grottaHeights(), "grotta");
-         return writeBytes(path, Bytes(text.begin(), text.end()));
+         return writeText(path, terText(grottaHeights(), "grotta"));
      }},
     {"citta incas.3ds", [](const auto& path) { return writeBytes(path, scene3dsBytes(incaCityScene())); }},
     {"castello1.3ds", [](const auto& path) { return writeBytes(path, scene3dsBytes(castleScene())); }},
+    {"samples/puppet.txt", [](const auto& path) { return writeText(path, milkShapeText(puppetFigure())); }},
+    {"samples/puppet.bin", [](const auto& path) { return writeBytes(path, binaryMeshBytes(puppetFigure())); }},
+    {"samples/puppetshirt.tga",
+     [](const auto& path) { return writeTga(path, shirtPicture(), TgaCompression::None); }},
+    {"samples/walk.bvh", [](const auto& path) { return writeText(path, walkBvhText(120)); }},
 };
 
 }  // namespace
@@ -57,7 +67,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path outDir = argv[1];
     std::error_code error;
-    std::filesystem::create_directories(outDir, error);
+    std::filesystem::create_directories(outDir / "samples", error);
     if (!std::filesystem::exists(FONT_FILE)) {
         std::fprintf(stderr, "kestrova-datagen: missing font %s (package fonts-dejavu-core)\n", FONT_FILE.c_str());
         return 1;

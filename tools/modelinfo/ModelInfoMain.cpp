@@ -1,9 +1,13 @@
 // kestrova-modelinfo FILE [SCALE] [--json] [--png OUT [--camera N | --eye X,Y,Z --at X,Y,Z]] [--time]
-// Reads a 3DS model or a .ter height map with the program's own readers and
-// says what they made of it; the exit status is 1 when the file cannot be read.
+//                    [--motion FILE.bvh] [--frame N] [--no-bones]
+// Reads a 3DS, MilkShape text or binary model, a BVH motion or a .ter height
+// map with the program's own readers and says what they made of it; the exit
+// status is 1 when the file cannot be read. Models with bones and motions are
+// drawn as the model viewer shows them, at the frame asked for.
 #include "ModelInfoOptions.h"
 #include "ModelPicture.h"
 #include "ModelReport.h"
+#include "ModelView.h"
 
 #include "KEVA_3DS/Scenery3ds.h"
 #include "KEVA_Physics/PhyHeightMap.h"
@@ -83,7 +87,43 @@ int showTerrain(const ModelInfoOptions& options, NewtonWorld* world) {
     return options.png.empty() || writePicture(options, box, [&] { land.DRAW(); }) ? 0 : 1;
 }
 
+std::string jointsText(const std::vector<T3dpoint>& joints) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    for (const T3dpoint& p : joints) out.push_back({p.X, p.Y, p.Z});
+    return out.dump();
+}
+
+// MilkShape and binary models and BVH motions, as the model viewer shows them.
+int showViewed(const ModelInfoOptions& options) {
+    ModelView view;
+    Stopwatch watch;
+    const bool loaded = view.load(options.file, options.motion);
+    const std::string load = watch.lap();
+    if (!loaded) {
+        std::fprintf(stderr, "kestrova-modelinfo: nothing could be read from %s\n", options.file.c_str());
+        return 1;
+    }
+    if (options.time) std::fprintf(stderr, "load (reading, passes, skin, textures): %s\n", load.c_str());
+    const std::int32_t frame = std::min<std::int32_t>(options.frame, view.frames());
+    nlohmann::ordered_json json = endsWith(options.file, ".bvh") ? motionJson(options.file, *view.shownSkeleton())
+                                                                 : modelJson(options.file, view.model());
+    json["frame"] = frame;
+    json["joints"] = nlohmann::ordered_json::parse(jointsText(view.joints(frame)));
+    report(options, json);
+    const ViewBox box{{view.minimum().X, view.minimum().Y, view.minimum().Z},
+                      {view.maximum().X, view.maximum().Y, view.maximum().Z}};
+    ModelInfoOptions picture = options;
+    if (!picture.eye) {
+        const T3dpoint eye = view.eye(), at = view.centre();
+        picture.eye = Point3{eye.X, eye.Y, eye.Z};
+        picture.at = Point3{at.X, at.Y, at.Z};
+    }
+    return options.png.empty() || writePicture(picture, box, [&] { view.draw(frame, options.bones); }) ? 0 : 1;
+}
+
 int showModel(const ModelInfoOptions& options, NewtonWorld* world) {
+    for (const char* ending : {".txt", ".bin", ".bvh"})
+        if (endsWith(options.file, ending)) return showViewed(options);
     if (const char* problem = not3ds(options.file)) {
         std::fprintf(stderr, "kestrova-modelinfo: %s %s\n", options.file.c_str(), problem);
         return 1;

@@ -27,6 +27,13 @@ std::optional<ModelInfoOptions> parseModelInfoOptions(const std::vector<std::str
             o.json = true;
         } else if (a == "--time") {
             o.time = true;
+        } else if (a == "--motion" && hasValue) {
+            o.motion = args[++i];
+        } else if (a == "--frame" && hasValue && parseNumber(args[i + 1], number) && number >= 0) {
+            o.frame = static_cast<int>(number);
+            ++i;
+        } else if (a == "--no-bones") {
+            o.bones = false;
         } else if (a == "--png" && hasValue) {
             o.png = args[++i];
         } else if (a == "--camera" && hasValue && parseNumber(args[i + 1], number) && number >= 0 && number <= 2) {

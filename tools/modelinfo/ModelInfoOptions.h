@@ -16,6 +16,9 @@ struct ModelInfoOptions {
     std::string png;
     int camera = 0;
     std::optional<Point3> eye, at;  // both or neither
+    std::string motion;  // a BVH file that moves a skinned model's bones
+    int frame = 0;       // the motion's frame drawn; 0 is the rest pose
+    bool bones = true;   // skeletons are drawn over their skin
 };
 
 std::optional<ModelInfoOptions> parseModelInfoOptions(const std::vector<std::string>& args, std::string& error);

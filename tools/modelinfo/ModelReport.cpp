@@ -57,6 +57,30 @@ ordered_json materialJson(const TGL3dsMaterial& m) {
             {"FBUMPMAPSTRENGTH", m.FBUMPMAPSTRENGTH}};
 }
 
+ordered_json skeletonJson(const TGLSkeleton& skeleton) {
+    ordered_json bones = ordered_json::array();
+    for (const auto& bone : skeleton.FBONE)
+        bones.push_back({{"FNAME", utf8(bone->FNAME)},
+                         {"FPARENTNAME", utf8(bone->FPARENTNAME)},
+                         {"PARENTFOUND", bone->FPARENT != nullptr},
+                         {"FBVHCHANNELTYPE", bone->FBVHCHANNELTYPE},
+                         {"FTRANSLATE", point(bone->FTRANSLATE)},
+                         {"FNUMTRANSLATEFRAMES", bone->FNUMTRANSLATEFRAMES},
+                         {"FNUMROTATEFRAMES", bone->FNUMROTATEFRAMES}});
+    return {{"FNAME", utf8(skeleton.FNAME)},
+            {"FNUMBONES", skeleton.FNUMBONES},
+            {"FNUMFRAMES", skeleton.FNUMFRAMES},
+            {"FBONE", bones}};
+}
+
+const char* kindOf(std::int32_t type) {
+    switch (type) {
+    case MESHMSA: return "milkshape";
+    case MESHBIN: return "bin";
+    default: return "3ds";
+    }
+}
+
 std::string format(const char* pattern, auto... values) {
     char line[512];
     std::snprintf(line, sizeof line, pattern, values...);
@@ -69,8 +93,10 @@ ordered_json modelJson(const std::string& file, const TGLAll3dsMesh& model) {
     ordered_json meshes = ordered_json::array(), materials = ordered_json::array();
     for (std::int32_t i = 0; i < model.FNUMMESHES; ++i) meshes.push_back(meshJson(*model.GETMESH(i)));
     for (std::int32_t i = 0; i < model.FNUMMATERIALS; ++i) materials.push_back(materialJson(*model.GETMATERIAL(i)));
+    ordered_json skeletons = ordered_json::array();
+    for (const auto& skeleton : model.FSKELETON) skeletons.push_back(skeletonJson(*skeleton));
     return {{"file", file},
-            {"kind", "3ds"},
+            {"kind", kindOf(model.FTYPE)},
             {"FTYPE", model.FTYPE},
             {"FVERSION", model.FVERSION},
             {"FMASTERSCALE", model.FMASTERSCALE},
@@ -79,7 +105,12 @@ ordered_json modelJson(const std::string& file, const TGLAll3dsMesh& model) {
             {"FMINIMUM", point(model.FMINIMUM)},
             {"FMAXIMUM", point(model.FMAXIMUM)},
             {"FMESH", meshes},
-            {"FMATERIAL", materials}};
+            {"FMATERIAL", materials},
+            {"FSKELETON", skeletons}};
+}
+
+ordered_json motionJson(const std::string& file, const TGLSkeleton& skeleton) {
+    return {{"file", file}, {"kind", "bvh"}, {"FSKELETON", ordered_json::array({skeletonJson(skeleton)})}};
 }
 
 ordered_json terrainJson(const std::string& file, const TerrainGrid& grid) {
@@ -88,8 +119,25 @@ ordered_json terrainJson(const std::string& file, const TerrainGrid& grid) {
             {"nY", grid.nY}, {"heightMin", *low}, {"heightMax", *high}};
 }
 
+namespace {
+
+std::string skeletonSummary(const ordered_json& skeleton) {
+    std::string text = format("  skeleton: %d bones, %d frames\n", skeleton["FNUMBONES"].get<int>(),
+                              skeleton["FNUMFRAMES"].get<int>());
+    for (const auto& bone : skeleton["FBONE"]) {
+        const std::string parent = bone["FPARENTNAME"];
+        text += format("    bone %-14s parent %-14s channels %4d, %d keys\n", bone["FNAME"].get<std::string>().c_str(),
+                       parent.empty() ? "-" : parent.c_str(), bone["FBVHCHANNELTYPE"].get<int>(),
+                       bone["FNUMROTATEFRAMES"].get<int>());
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string summaryOf(const ordered_json& r) {
     const std::string file = r["file"];
+    if (r["kind"] == "bvh") return file + ":\n" + skeletonSummary(r["FSKELETON"][0]);
     if (r["kind"] == "ter")
         return format("%s: %d x %d samples, heights %g .. %g\n", file.c_str(), r["nX"].get<int>(), r["nY"].get<int>(),
                       r["heightMin"].get<double>(), r["heightMax"].get<double>());
@@ -115,5 +163,6 @@ std::string summaryOf(const ordered_json& r) {
                        m["FTRANSPARENCY"].get<double>(), m["FTWOSIDED"].get<bool>() ? ", two-sided" : "");
         text += map.empty() ? "\n" : format(", map %s (%s)\n", map.c_str(), found);
     }
+    for (const auto& skeleton : r["FSKELETON"]) text += skeletonSummary(skeleton);
     return text;
 }
