@@ -39,10 +39,6 @@ const SceneRegistration rows[] = {
          SCENEHELP({"Esempio che mostra dei corpi immersi", "in due fluidi differenti come acqua ed", "aria."},
                    {"(A) Spara sfera"})}),
     SceneRegistration(
-        {600, "&Personaggi", "Pupazzo", SCENEHELP({"Esempio di pupazzi snodati che cadono."}, {"(A) Spara sfera"})}),
-    SceneRegistration({601, "&Personaggi", "Pupazzi",
-                       SCENEHELP({"Esempio di pupazzi snodati appesi per", "le braccia."}, {"(A) Spara sfera"})}),
-    SceneRegistration(
         {700, "&Giochi", "Paesaggio", FIRSTPERSONHELP(), nullptr, nullptr, nullptr, OnChoice::RESUME_WITH_HELP}),
     SceneRegistration(
         {701, "&Giochi", "Città Incas", FIRSTPERSONHELP(), nullptr, nullptr, nullptr, OnChoice::RESUME_WITH_HELP}),
