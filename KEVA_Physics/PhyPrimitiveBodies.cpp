@@ -1,14 +1,11 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 
 #include "KEVA_Physics/PhyBodySetup.h"
+#include "KEVA_Physics/PhyShapeDrawing.h"
 #include "kestrova/Solids.h"
-#include "kestrova/UnitCircle.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -30,23 +27,6 @@ NewtonBody* addAlongX(Axial& kind, NewtonWorld* world, NewtonCollision* shape, f
     kind.H = h;
     kind.QUALITY = quality;
     return phy::bodyFromShape(world, shape);
-}
-
-// The straight part of a capsule: an open tube from z = -half to z = +half.
-void capsuleTube(float radius, float half, std::int32_t quality) {
-    if (quality <= 0) return;
-    const std::vector<CosSin>& circle = unitCircle(quality);
-    glBegin(GL_TRIANGLE_STRIP);
-    for (std::int32_t j = 0; j <= quality; ++j) {
-        const CosSin& at = circle[j];
-        const double s = (2 * half + 2 * std::numbers::pi * j / quality) * radius;
-        glNormal3d(at.c, at.s, 0);
-        glTexCoord2d(s, 2 * half / 3);
-        glVertex3d(radius * at.c, radius * at.s, half);
-        glTexCoord2d(s, 0);
-        glVertex3d(radius * at.c, radius * at.s, -half);
-    }
-    glEnd();
 }
 
 }  // namespace
@@ -87,12 +67,7 @@ NewtonBody* PHY_Cone::ADDCONE(NewtonWorld* world, float radius, float h, std::in
 TGLVector PHY_Cone::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Cone::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] {
-        glRotatef(90, 0, 1, 0);
-        CONO(0, 0, -H / 2, QUALITY, RADIUS, H);
-        glRotatef(180, 1, 0, 0);
-        CONO(0, 0, H / 2, QUALITY, RADIUS, 0);  // the base
-    });
+    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::coneAlongX(RADIUS, H, QUALITY); });
 }
 
 void PHY_Cone::DELETE() { DELLIST = false; }
@@ -111,10 +86,7 @@ NewtonBody* PHY_Cylinder::ADDCYLINDER(NewtonWorld* world, float radius, float h,
 TGLVector PHY_Cylinder::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Cylinder::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] {
-        glRotatef(90, 0, 1, 0);
-        CILINDRO(0, 0, -H / 2, QUALITY, QUALITY, RADIUS, H, 1);
-    });
+    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::cylinderAlongX(RADIUS, H, QUALITY, QUALITY); });
 }
 
 void PHY_Cylinder::DELETE() { DELLIST = false; }
@@ -133,13 +105,7 @@ NewtonBody* PHY_Capsule::ADDCAPSULE(NewtonWorld* world, float radius, float h, s
 TGLVector PHY_Capsule::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Capsule::DRAW() const {
-    const float half = (std::max(H, 1.0f) - 2 * RADIUS) / 2;  // of the straight part
-    phy::drawInBody(DELLIST, NEWBODY, [this, half] {
-        SFERA(-half, 0, 0, RADIUS, QUALITY);
-        SFERA(half, 0, 0, RADIUS, QUALITY);
-        glRotatef(90, 0, 1, 0);
-        capsuleTube(RADIUS, half, QUALITY);
-    });
+    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::capsuleAlongX(RADIUS, std::max(H, 1.0f), QUALITY); });
 }
 
 void PHY_Capsule::DELETE() { DELLIST = false; }
@@ -162,10 +128,7 @@ TGLVector PHY_Sphere::ADDINERTIA(const TGLVector& radius, float mass) const {
 }
 
 void PHY_Sphere::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] {
-        glScalef(RADIUS.X, RADIUS.Y, RADIUS.Z);
-        SFERA(0, 0, 0, 1, QUALITY);
-    });
+    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::ellipsoid(RADIUS, QUALITY); });
 }
 
 void PHY_Sphere::DELETE() { DELLIST = false; }

@@ -22,10 +22,6 @@ void appendItem(const char* label, std::int32_t id) {
 void showHelp(const std::string& text) { SHOWINFOBOX(text.c_str(), "Informazioni demo"); }
 
 void chooseScene(const SceneRow& scene) {
-    if (!scene.view) {
-        SELECTDEMO = 0;  // not built yet: the start screen
-        return;
-    }
     SELECTDEMO = scene.code;
     switch (scene.onChoice) {
     case OnChoice::REBUILD:

@@ -6,8 +6,6 @@
 // A scene's source registers its own row, below its initialiser and viewer:
 //   const SceneRegistration row({205, "&CorpiRigidi", "Domino", SCENEHELP(...),
 //                                INITDOMINO, VIEWDOMINO, &NEWWORLD5});
-// A row without a viewer is a scene not built yet (ScenesToBuild.cpp); choosing
-// it shows the start screen.
 #include "KEVA_Physics/engine/NewtonImport.h"
 
 #include <cstdint>
@@ -27,7 +25,7 @@ struct SceneRow {
     const char* label;                    // the menu item
     std::string help;                     // the help box's text; empty: none
     void (*init)() = nullptr;             // builds or rebuilds the scene; nullptr: nothing to build
-    void (*view)() = nullptr;             // one frame; nullptr: the scene is not built yet
+    void (*view)() = nullptr;             // one frame of the scene
     NewtonWorld* const* world = nullptr;  // the scene's world variable; nullptr: it has none
     OnChoice onChoice = OnChoice::REBUILD;
 };

@@ -167,7 +167,7 @@ TEST_F(SceneMenu, EverySceneKeepsItsHelpTextAndInfoDemoShowsItWhereItDid) {
     EXPECT_EQ(infoDemo(), "");
 }
 
-TEST_F(SceneMenu, ChoosingABuiltSceneRebuildsItAndOneNotBuiltShowsTheStartScreen) {
+TEST_F(SceneMenu, ChoosingASceneRebuildsIt) {
     INITIMPACT();
     const NewtonWorld* before = NEWWORLD3;
     OPENGL_ADDCOMMAND(1, WM_COMMAND, 203, 0);
@@ -175,11 +175,6 @@ TEST_F(SceneMenu, ChoosingABuiltSceneRebuildsItAndOneNotBuiltShowsTheStartScreen
     EXPECT_NE(NEWWORLD3, before) << "a new world";
     EXPECT_EQ(FINDSCENE(203)->world, &NEWWORLD3);
 
-    for (const SceneRow& row : SCENEROWS()) {
-        if (row.view != nullptr) continue;
-        OPENGL_ADDCOMMAND(1, WM_COMMAND, row.code, 0);
-        EXPECT_EQ(SELECTDEMO, 0) << "scene " << row.code << " is not built yet";
-    }
 }
 
 TEST(SceneRegistryDeathTest, ACodeRegisteredTwiceStopsTheProgram) {
