@@ -10,9 +10,19 @@ namespace engine {
 // order each update, so that no body of a stack is always pushed before its
 // neighbour and a tall wall does not lean the way it was built. Each contact's
 // friction is solved right after it (the world interleaves them), bounded by
-// what that contact pushes at that moment.
+// what that contact pushes at that moment. The rows are solved by our own
+// vector row solvers, and the separate push that moves overlapping bodies
+// apart visits only the contacts that overlap.
 class ShuffledSolver : public btSequentialImpulseConstraintSolver {
 protected:
+    btScalar solveGroupCacheFriendlySetup(btCollisionObject** bodies, int numBodies, btPersistentManifold** manifolds,
+                                          int numManifolds, btTypedConstraint** constraints, int numConstraints,
+                                          const btContactSolverInfo& info, btIDebugDraw* debugDrawer) override;
+    void solveGroupCacheFriendlySplitImpulseIterations(btCollisionObject** bodies, int numBodies,
+                                                       btPersistentManifold** manifolds, int numManifolds,
+                                                       btTypedConstraint** constraints, int numConstraints,
+                                                       const btContactSolverInfo& info,
+                                                       btIDebugDraw* debugDrawer) override;
     btScalar solveSingleIteration(int iteration, btCollisionObject** bodies, int numBodies,
                                   btPersistentManifold** manifolds, int numManifolds, btTypedConstraint** constraints,
                                   int numConstraints, const btContactSolverInfo& info, btIDebugDraw* debugDrawer) override;
@@ -22,6 +32,7 @@ private:
     void followContactOrder();
 
     std::minstd_rand random_;
+    btAlignedObjectArray<int> overlapping_;  // contact rows with an overlap to undo
 };
 
 }  // namespace engine

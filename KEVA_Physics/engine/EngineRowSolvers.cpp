@@ -1,0 +1,84 @@
+#include "KEVA_Physics/engine/EngineRowSolvers.h"
+
+#include <cstring>
+
+namespace engine {
+namespace {
+
+using Vec4 = float __attribute__((vector_size(16)));
+
+Vec4 load(const btVector3& v) {
+    Vec4 lanes;
+    std::memcpy(&lanes, v.m_floats, sizeof lanes);
+    return lanes;
+}
+
+void store(btVector3& out, Vec4 lanes) {
+    std::memcpy(out.m_floats, &lanes, sizeof lanes);
+}
+
+Vec4 splat(float value) {
+    return Vec4{value, value, value, value};
+}
+
+// Which velocities a row reads and changes: the bodies' velocity changes, or
+// the push and turn of the separate overlap correction.
+struct Velocities {
+    btVector3 btSolverBody::*linear;
+    btVector3 btSolverBody::*angular;
+};
+
+constexpr Velocities kVelocityChange{&btSolverBody::m_deltaLinearVelocity, &btSolverBody::m_deltaAngularVelocity};
+constexpr Velocities kPushAndTurn{&btSolverBody::m_pushVelocity, &btSolverBody::m_turnVelocity};
+
+// How fast the row's two sides move apart along it.
+float rowSpeed(const btSolverBody& a, const btSolverBody& b, const btSolverConstraint& row, Velocities v) {
+    const Vec4 sum = load(row.m_contactNormal1) * load(a.*v.linear) + load(row.m_relpos1CrossNormal) * load(a.*v.angular) +
+                     load(row.m_contactNormal2) * load(b.*v.linear) + load(row.m_relpos2CrossNormal) * load(b.*v.angular);
+    return sum[0] + sum[1] + sum[2];
+}
+
+void applyImpulse(btSolverBody& body, const btVector3& normal, const btVector3& angularComponent, float impulse,
+                  Velocities v) {
+    if (!body.m_originalBody) return;
+    const Vec4 amount = splat(impulse);
+    store(body.*v.linear, load(body.*v.linear) + load(normal) * load(body.m_invMass) * amount * load(body.m_linearFactor));
+    store(body.*v.angular, load(body.*v.angular) + load(angularComponent) * amount * load(body.m_angularFactor));
+}
+
+// One Gauss-Seidel step of the row's impulse, clamped to [lower, upper];
+// returns the change of speed it asked for (the solver's residual).
+btScalar solve(btSolverBody& a, btSolverBody& b, const btSolverConstraint& row, btScalar rhs, btScalar& applied,
+               btScalar upper, Velocities v) {
+    float delta = rhs - applied * row.m_cfm - rowSpeed(a, b, row, v) * row.m_jacDiagABInv;
+    const float sum = applied + delta;
+    if (sum < row.m_lowerLimit) {
+        delta = row.m_lowerLimit - applied;
+        applied = row.m_lowerLimit;
+    } else if (sum > upper) {
+        delta = upper - applied;
+        applied = upper;
+    } else {
+        applied = sum;
+    }
+    applyImpulse(a, row.m_contactNormal1, row.m_angularComponentA, delta, v);
+    applyImpulse(b, row.m_contactNormal2, row.m_angularComponentB, delta, v);
+    return delta / row.m_jacDiagABInv;
+}
+
+}  // namespace
+
+btScalar solveLimitedRow(btSolverBody& bodyA, btSolverBody& bodyB, const btSolverConstraint& row) {
+    return solve(bodyA, bodyB, row, row.m_rhs, row.m_appliedImpulse, row.m_upperLimit, kVelocityChange);
+}
+
+btScalar solveContactRow(btSolverBody& bodyA, btSolverBody& bodyB, const btSolverConstraint& row) {
+    return solve(bodyA, bodyB, row, row.m_rhs, row.m_appliedImpulse, SIMD_INFINITY, kVelocityChange);
+}
+
+btScalar solvePenetrationRow(btSolverBody& bodyA, btSolverBody& bodyB, const btSolverConstraint& row) {
+    if (row.m_rhsPenetration == 0) return 0;
+    return solve(bodyA, bodyB, row, row.m_rhsPenetration, row.m_appliedPushImpulse, SIMD_INFINITY, kPushAndTurn);
+}
+
+}  // namespace engine
