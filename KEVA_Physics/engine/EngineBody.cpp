@@ -53,6 +53,10 @@ void setMass(NewtonBody& body, btScalar mass, const btVector3& inertia) {
     dynamics.removeRigidBody(&body.rigid);
     body.rigid.setMassProps(body.mass, body.inertia);
     body.rigid.updateInertiaTensor();
+    // A body that turns alike about every axis feels no gyroscopic torque.
+    const bool alike = body.inertia.x() == body.inertia.y() && body.inertia.y() == body.inertia.z();
+    const int gyroscopic = BT_ENABLE_GYROSCOPIC_FORCE_IMPLICIT_BODY;
+    body.rigid.setFlags(alike ? body.rigid.getFlags() & ~gyroscopic : body.rigid.getFlags() | gyroscopic);
     if (!dynamic) {
         body.rigid.setLinearVelocity(btVector3(0, 0, 0));
         body.rigid.setAngularVelocity(btVector3(0, 0, 0));
