@@ -61,10 +61,13 @@ void SolidMesh::end() {
                 else addTriangle(i + 1, i, i + 2);
             }
             break;
+        // Quads are split along the diagonals that Mesa splits them along, so
+        // that the colours lit at the corners, and the texture at a cone's
+        // apex, spread across them as they did when drawn as quads.
         case GL_QUADS:
             for (int i = 0; i + 3 < n; i += 4) {
-                addTriangle(i, i + 1, i + 2);
-                addTriangle(i, i + 2, i + 3);
+                addTriangle(i, i + 1, i + 3);
+                addTriangle(i + 1, i + 2, i + 3);
             }
             break;
         case GL_QUAD_STRIP:
@@ -78,6 +81,7 @@ void SolidMesh::end() {
     }
     primitive_.clear();
 }
+
 
 // Faces drawn with culling off also show their back, with the same normal
 // since the lighting is one-sided: such a face is kept wound both ways.

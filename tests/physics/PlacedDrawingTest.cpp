@@ -183,9 +183,10 @@ class PlacedDrawing : public BodyScene {};
 // Both pictures are rendered by the same rasteriser from the same triangles;
 // only the vertices differ in their last bits (placed on the CPU in single
 // precision instead of by the GL's matrix). That can move a triangle's edge
-// across a pixel centre, so a pixel on an outline may change, and shading may
-// change by a level or two of 255. Anything more (a missing face, a wrong
-// normal, a wrong texture) changes hundreds of pixels by much more.
+// across a pixel centre, so a few pixels on outlines may change, and shading
+// may change by a level or two of 255. Anything more (a missing face, a wrong
+// normal or texture coordinate, a quad split along its other diagonal)
+// changes hundreds of pixels by more than 8 levels.
 TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
     const Scene scene(world);
     bindChecker();
@@ -198,11 +199,11 @@ TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
     for (std::size_t i = 0; i < reference.size(); i += 4) {
         int most = 0;
         for (std::size_t c = 0; c < 3; ++c) most = std::max(most, std::abs(reference[i + c] - placed[i + c]));
-        differing += most > 24;
+        differing += most > 8;
         drawn += reference[i] + reference[i + 1] + reference[i + 2] > 3 * 60;
     }
     EXPECT_GT(drawn, 20000) << "the exhibits fill a good part of the picture";
-    EXPECT_LT(differing, 200) << "of " << drawn << " drawn pixels";
+    EXPECT_LT(differing, 50) << "of " << drawn << " drawn pixels";
 }
 
 TEST_F(PlacedDrawing, HiddenBodiesDrawNothing) {
