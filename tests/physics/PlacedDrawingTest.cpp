@@ -18,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <numbers>
 #include <functional>
 #include <vector>
@@ -192,7 +193,8 @@ TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
     bindChecker();
     const std::vector<std::uint8_t> reference = picture(scene, false);
     const std::vector<std::uint8_t> placed = picture(scene, true);
-    savePng("placed-drawing.png");
+    const std::filesystem::path buildDir = std::filesystem::path(KESTROVA_TEST_DATA).parent_path();
+    savePng((buildDir / "placed-drawing.png").c_str());
     ASSERT_EQ(reference.size(), placed.size());
 
     int differing = 0, drawn = 0;
