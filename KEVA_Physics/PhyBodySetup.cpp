@@ -1,6 +1,7 @@
 #include "KEVA_Physics/PhyBodySetup.h"
 
 #include "kestrova/Matrix.h"
+#include "kestrova/Solids.h"
 
 static_assert(sizeof(TGLVector) == 3 * sizeof(float), "the engine reads points as packed float triples");
 
@@ -22,6 +23,11 @@ void placeBody(NewtonBody* body, const TGLVector& pos, const TGLVector& rot, con
     PHY_SETBODYANGLE(body, rot);
     PHY_SETBODYPROP(body, pos, inertia, mass);
     PHY_SETBODYPROPCALLBACK(body);
+}
+
+void drawBoxPlaced(bool shown, const NewtonBody* body, const TGLVector& min, const TGLVector& max) {
+    const SolidKey key{BOX_SOLID, min.X, min.Y, min.Z, max.X, max.Y, max.Z};
+    drawPlaced(shown, body, key, [&](SolidMesh& mesh) { CUBO(mesh, min.X, min.Y, min.Z, max.X, max.Y, max.Z, 1); });
 }
 
 }  // namespace phy

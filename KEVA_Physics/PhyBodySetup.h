@@ -3,6 +3,7 @@
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyBody.h"
 #include "base/GLTypes.h"
+#include "kestrova/SolidMeshCache.h"
 
 #include <span>
 
@@ -30,13 +31,22 @@ void setUpKind(Kind& kind, NewtonBody* body, const TGLVector& pos, const TGLVect
     kind.DELLIST = true;
 }
 
-// Runs `draw` inside the body's current transform, unless the body is hidden.
-template <typename Draw>
-void drawInBody(bool shown, const NewtonBody* body, Draw&& draw) {
+// The kinds' numbers in the keys of their solids (SolidMeshCache.h).
+enum SolidKind { BOX_SOLID = 1, CONE_SOLID, CYLINDER_SOLID, CAPSULE_SOLID, SPHERE_SOLID, PRISM_SOLID, TORUS_SOLID };
+
+// Draws the body's solid placed by its current matrix, unless the body is
+// hidden: the solid that record(mesh) records in the body's frame, once for
+// every body of the same kind and sizes (`key`).
+template <typename Record>
+void drawPlaced(bool shown, const NewtonBody* body, const SolidKey& key, Record&& record) {
     if (!shown) return;
-    PHY_GETBODYPOROPBEGIN(body);
-    draw();
-    PHY_GETBODYPOROPEND();
+    TGLBaseMatrix place{};
+    NewtonBodyGetMatrix(body, place.data());
+    cachedSolid(key, record).draw(place);
 }
+
+// A box body's solid: the box between two corners of its frame, the texture
+// repeated every unit.
+void drawBoxPlaced(bool shown, const NewtonBody* body, const TGLVector& min, const TGLVector& max);
 
 }  // namespace phy

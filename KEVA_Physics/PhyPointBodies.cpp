@@ -31,7 +31,7 @@ void PHY_CustomFaceBox::SETCUSTOMFACECUBE(NewtonWorld* world, const TGLVector& p
 }
 
 void PHY_CustomFaceBox::DRAW() const {
-    phy::drawInBody(DELLIST, CONVEXHULL.NEWBODY, [this] { CUBO(MIN.X, MIN.Y, MIN.Z, MAX.X, MAX.Y, MAX.Z, 1); });
+    phy::drawBoxPlaced(DELLIST, CONVEXHULL.NEWBODY, MIN, MAX);
 }
 
 void PHY_CustomFaceBox::DELETE() { DELLIST = false; }
@@ -55,7 +55,9 @@ void PHY_CustomFaceCylinder::SETCUSTOMFACECYLINDER(NewtonWorld* world, const TGL
 }
 
 void PHY_CustomFaceCylinder::DRAW() const {
-    phy::drawInBody(DELLIST, CONVEXHULL.NEWBODY, [this] { CILINDRO(0, 0, -H / 2, QUALITY, QUALITY, RADIUS, H, 1); });
+    const SolidKey key{phy::PRISM_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, CONVEXHULL.NEWBODY, key,
+                    [this](SolidMesh& mesh) { CILINDRO(mesh, 0, 0, -H / 2, QUALITY, QUALITY, RADIUS, H, 1); });
 }
 
 void PHY_CustomFaceCylinder::DELETE() { DELLIST = false; }
@@ -88,7 +90,9 @@ void PHY_CUSTOMFACETORUS::SETCUSTOMFACETORUS(NewtonWorld* world, const TGLVector
 }
 
 void PHY_CUSTOMFACETORUS::DRAW() const {
-    phy::drawInBody(DELLIST, COMPOUND.NEWBODY, [this] { TOROIDE(0, 0, 0, TUBER, RADIUS, QUALITY, QUALITY); });
+    const SolidKey key{phy::TORUS_SOLID, TUBER, RADIUS, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, COMPOUND.NEWBODY, key,
+                    [this](SolidMesh& mesh) { TOROIDE(mesh, 0, 0, 0, TUBER, RADIUS, QUALITY, QUALITY); });
 }
 
 void PHY_CUSTOMFACETORUS::DELETE() { DELLIST = false; }

@@ -1,8 +1,9 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 
 #include "KEVA_Physics/PhyBodySetup.h"
-#include "KEVA_Physics/PhyShapeDrawing.h"
+#include "kestrova/SolidMesh.h"
 #include "kestrova/Solids.h"
+#include "kestrova/UnitCircle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,29 @@ NewtonBody* addAlongX(Axial& kind, NewtonWorld* world, NewtonCollision* shape, f
     return phy::bodyFromShape(world, shape);
 }
 
+// The solids of revolution stand along z; the kinds along x turn them
+// (glRotatef(90, 0, 1, 0)), and the cone's base is turned over once more
+// (glRotatef(180, 1, 0, 0)).
+constexpr TGLBaseMatrix Z_TO_X = {0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1};
+constexpr TGLBaseMatrix Z_TO_X_TURNED_OVER = {0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1};
+
+// The straight part of a capsule: an open tube from z = -half to z = +half.
+void capsuleTube(SolidSink& sink, float radius, float half, std::int32_t quality) {
+    if (quality <= 0) return;
+    const std::vector<CosSin>& circle = unitCircle(quality);
+    sink.begin(GL_TRIANGLE_STRIP);
+    for (std::int32_t j = 0; j <= quality; ++j) {
+        const CosSin& at = circle[j];
+        const double s = (2 * half + 2 * std::numbers::pi * j / quality) * radius;
+        sink.normal(at.c, at.s, 0);
+        sink.texCoord(s, 2 * half / 3);
+        sink.vertex(radius * at.c, radius * at.s, half);
+        sink.texCoord(s, 0);
+        sink.vertex(radius * at.c, radius * at.s, -half);
+    }
+    sink.end();
+}
+
 }  // namespace
 
 // ---- box
@@ -48,7 +72,7 @@ TGLVector PHY_Box::ADDINERTIA(const TGLVector& size, float mass) const {
 }
 
 void PHY_Box::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] { CUBO(-SIZE.X, -SIZE.Y, -SIZE.Z, SIZE.X, SIZE.Y, SIZE.Z, 1); });
+    phy::drawBoxPlaced(DELLIST, NEWBODY, GLVECTOR(-SIZE.X, -SIZE.Y, -SIZE.Z), SIZE);
 }
 
 void PHY_Box::DELETE() { DELLIST = false; }
@@ -67,7 +91,13 @@ NewtonBody* PHY_Cone::ADDCONE(NewtonWorld* world, float radius, float h, std::in
 TGLVector PHY_Cone::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Cone::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::coneAlongX(RADIUS, H, QUALITY); });
+    const SolidKey key{phy::CONE_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
+        mesh.setFrame(Z_TO_X);
+        CONO(mesh, 0, 0, -H / 2, QUALITY, RADIUS, H);
+        mesh.setFrame(Z_TO_X_TURNED_OVER);
+        CONO(mesh, 0, 0, H / 2, QUALITY, RADIUS, 0);  // the base
+    });
 }
 
 void PHY_Cone::DELETE() { DELLIST = false; }
@@ -86,7 +116,11 @@ NewtonBody* PHY_Cylinder::ADDCYLINDER(NewtonWorld* world, float radius, float h,
 TGLVector PHY_Cylinder::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Cylinder::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::cylinderAlongX(RADIUS, H, QUALITY, QUALITY); });
+    const SolidKey key{phy::CYLINDER_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
+        mesh.setFrame(Z_TO_X);
+        CILINDRO(mesh, 0, 0, -H / 2, QUALITY, QUALITY, RADIUS, H, 1);
+    });
 }
 
 void PHY_Cylinder::DELETE() { DELLIST = false; }
@@ -105,7 +139,14 @@ NewtonBody* PHY_Capsule::ADDCAPSULE(NewtonWorld* world, float radius, float h, s
 TGLVector PHY_Capsule::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
 void PHY_Capsule::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::capsuleAlongX(RADIUS, std::max(H, 1.0f), QUALITY); });
+    const float half = (std::max(H, 1.0f) - 2 * RADIUS) / 2;  // of the straight part
+    const SolidKey key{phy::CAPSULE_SOLID, RADIUS, half, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, NEWBODY, key, [this, half](SolidMesh& mesh) {
+        SFERA(mesh, -half, 0, 0, RADIUS, QUALITY);
+        SFERA(mesh, half, 0, 0, RADIUS, QUALITY);
+        mesh.setFrame(Z_TO_X);
+        capsuleTube(mesh, RADIUS, half, QUALITY);
+    });
 }
 
 void PHY_Capsule::DELETE() { DELLIST = false; }
@@ -128,7 +169,11 @@ TGLVector PHY_Sphere::ADDINERTIA(const TGLVector& radius, float mass) const {
 }
 
 void PHY_Sphere::DRAW() const {
-    phy::drawInBody(DELLIST, NEWBODY, [this] { phy::ellipsoid(RADIUS, QUALITY); });
+    const SolidKey key{phy::SPHERE_SOLID, RADIUS.X, RADIUS.Y, RADIUS.Z, static_cast<float>(QUALITY)};
+    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
+        mesh.setFrame({RADIUS.X, 0, 0, 0, 0, RADIUS.Y, 0, 0, 0, 0, RADIUS.Z, 0, 0, 0, 0, 1});
+        SFERA(mesh, 0, 0, 0, 1, QUALITY);
+    });
 }
 
 void PHY_Sphere::DELETE() { DELLIST = false; }

@@ -1,7 +1,8 @@
 #pragma once
 // The solids that draw the engine's round shapes in a body's own frame:
 // centred on the origin, the cone, cylinder and capsule along x as the
-// engine lays them. The body kinds and the ragdoll bones draw with them.
+// engine lays them. The ragdoll bones compile them into their display lists;
+// the body kinds draw the same solids batched (phy::drawPlaced).
 #include "base/GLTypes.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The three box forms: one face table walker over eight corners.
 #include "kestrova/Solids.h"
 
-#include <GL/gl.h>
+#include "kestrova/SolidSink.h"
 
 namespace {
 
@@ -40,41 +40,51 @@ constexpr FaceTable EIGHT_CORNER_FACES = {{
 
 // One quad primitive of six faces, each with the normal of its first three
 // corners.
-void drawFaces(const std::array<TGLVector, 8>& corners, const FaceTable& faces, const std::array<float, 4>& tex) {
-    glBegin(GL_QUADS);
+void drawFaces(SolidSink& sink, const std::array<TGLVector, 8>& corners, const FaceTable& faces,
+               const std::array<float, 4>& tex) {
+    sink.begin(GL_QUADS);
     for (const Face& face : faces) {
         const TGLVector& p1 = corners[face[0].corner];
         const TGLVector& p2 = corners[face[1].corner];
         const TGLVector& p3 = corners[face[2].corner];
-        const TGLVector& p4 = corners[face[3].corner];
         FINDNORMAL(p1.X, p1.Y, p1.Z, p2.X, p2.Y, p2.Z, p3.X, p3.Y, p3.Z);
-        glNormal3dv(FNORMAL.data());
-        LINEFREE(tex[face[0].s], tex[face[0].t], tex[face[1].s], tex[face[1].t], p1.X, p1.Y, p1.Z, p2.X, p2.Y, p2.Z,
-                 true);
-        LINEFREE(tex[face[2].s], tex[face[2].t], tex[face[3].s], tex[face[3].t], p3.X, p3.Y, p3.Z, p4.X, p4.Y, p4.Z,
-                 true);
+        sink.normal(FNORMAL[0], FNORMAL[1], FNORMAL[2]);
+        for (int k = 0; k < 4; ++k) {
+            const TGLVector& p = corners[face[k].corner];
+            sink.texCoord(tex[face[k].s], tex[face[k].t]);
+            sink.vertex(p.X, p.Y, p.Z);
+        }
     }
-    glEnd();
+    sink.end();
 }
 
-void drawAxisAlignedBox(float x1, float y1, float z1, float x2, float y2, float z2, const std::array<float, 4>& tex) {
+void drawAxisAlignedBox(SolidSink& sink, float x1, float y1, float z1, float x2, float y2, float z2, const std::array<float, 4>& tex) {
     std::array<TGLVector, 8> corners;
     for (int i = 0; i < 8; ++i)
         corners[i] = TGLVector{(i & X) ? x2 : x1, (i & Y) ? y2 : y1, (i & Z) ? z2 : z1};
-    drawFaces(corners, AXIS_ALIGNED_FACES, tex);
+    drawFaces(sink, corners, AXIS_ALIGNED_FACES, tex);
 }
 
 }  // namespace
 
 void CUBO(float x, float y, float z, float sx, float sy, float sz) {
-    drawAxisAlignedBox(x - sx, y - sy, z - sz, x + sx, y + sy, z + sz, {0, sx, sy, sz});
+    drawAxisAlignedBox(immediateSink(), x - sx, y - sy, z - sz, x + sx, y + sy, z + sz, {0, sx, sy, sz});
 }
 
 void CUBO(float x1, float y1, float z1, float x2, float y2, float z2, float tsize) {
-    drawAxisAlignedBox(x1, y1, z1, x2, y2, z2, {0, tsize, tsize, tsize});
+    CUBO(immediateSink(), x1, y1, z1, x2, y2, z2, tsize);
+}
+
+void CUBO(SolidSink& sink, float x1, float y1, float z1, float x2, float y2, float z2, float tsize) {
+    drawAxisAlignedBox(sink, x1, y1, z1, x2, y2, z2, {0, tsize, tsize, tsize});
 }
 
 void CUBO(const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& d1, const TGLVector& a2,
           const TGLVector& b2, const TGLVector& c2, const TGLVector& d2, float tsize) {
-    drawFaces({a1, b1, c1, d1, a2, b2, c2, d2}, EIGHT_CORNER_FACES, {0, tsize, tsize, tsize});
+    CUBO(immediateSink(), a1, b1, c1, d1, a2, b2, c2, d2, tsize);
+}
+
+void CUBO(SolidSink& sink, const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& d1,
+          const TGLVector& a2, const TGLVector& b2, const TGLVector& c2, const TGLVector& d2, float tsize) {
+    drawFaces(sink, {a1, b1, c1, d1, a2, b2, c2, d2}, EIGHT_CORNER_FACES, {0, tsize, tsize, tsize});
 }

@@ -10,6 +10,8 @@
 
 #include <GL/gl.h>
 
+#include <array>
+
 bool OVER[51] = {};
 bool CLICK[51] = {};
 unsigned int EVENTSELECTION = 0;
@@ -28,6 +30,31 @@ void drawArrow(int index, float x, bool pointsRight) {
     if (pointsRight) glRotatef(180, 0, 0, 1);
     ARROWQUAD();
     glPopMatrix();
+}
+
+// What the arrows' pick depends on besides the fixed pick list: the point,
+// the view and the model-view matrix the arrows stand in.
+struct PickQuestion {
+    int x = -1, y = -1;
+    std::array<GLint, 4> viewport{};
+    std::array<GLfloat, 16> modelview{};
+    bool operator==(const PickQuestion&) const = default;
+};
+
+// Picking with the GL's selection mode costs Mesa's software renderer more
+// than the rest of a frame, so each of the two picks of a frame is only asked
+// again when its question changed; the mouse is mostly still between frames.
+int pickArrows(int x, int y, int slot) {
+    static std::array<PickQuestion, 2> asked;
+    static std::array<int, 2> answer{};
+    PickQuestion question{x, y};
+    glGetIntegerv(GL_VIEWPORT, question.viewport.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, question.modelview.data());
+    if (!(question == asked[slot])) {
+        asked[slot] = question;
+        answer[slot] = SELECTOBJID(x, y, static_cast<std::int32_t>(EVENTSELECTION));
+    }
+    return answer[slot];
 }
 
 }  // namespace
@@ -50,10 +77,10 @@ void BUILDGRAVITYPICKLIST() {
 }
 
 void OBJSELECTON() {
-    const int hover = SELECTOBJID(SETOMX, SETOMY, EVENTSELECTION);
+    const int hover = pickArrows(SETOMX, SETOMY, 0);
     OVER[1] = hover == GRAVADD;
     OVER[2] = hover == GRAVSUB;
-    const int pressed = SELECTOBJID(SETMX, SETMY, EVENTSELECTION);
+    const int pressed = pickArrows(SETMX, SETMY, 1);
     CLICK[1] = pressed == GRAVADD;
     CLICK[2] = pressed == GRAVSUB;
 }

@@ -12,10 +12,6 @@ using engine::edit;
 namespace engine {
 namespace {
 
-const NewtonBody* bodyOf(const btCollisionObject* object) {
-    return static_cast<const NewtonBody*>(object->getUserPointer());
-}
-
 const PairMaterial& contactMaterial(const btCollisionObject* object0, const btCollisionObject* object1) {
     static const PairMaterial standard;
     const NewtonBody* body0 = bodyOf(object0);

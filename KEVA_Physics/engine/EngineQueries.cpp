@@ -3,13 +3,10 @@
 
 #include "KEVA_Physics/engine/EngineRecords.h"
 
+using engine::bodyOf;
 using engine::edit;
 
 namespace {
-
-const NewtonBody* bodyOf(const btCollisionObject* object) {
-    return static_cast<const NewtonBody*>(object->getUserPointer());
-}
 
 // Asks the pre-filter about every body the ray may meet and hands each hit to
 // the filter, whose answer becomes the farthest fraction still reported.

@@ -162,6 +162,9 @@ struct NewtonBody {
     btScalar linearDamping = 0;
     bool continuous = false;
     bool outsideWorld = false;
+    // Bullet sweeps it when it moves fast, with a sphere that stands for all of
+    // it, so the world need not step in smaller steps for it.
+    bool compactSwept = false;
     NewtonRagDollBone* bone = nullptr;
 
     bool isDynamic() const { return mass > 0; }
@@ -230,10 +233,18 @@ struct NewtonWorld {
 
 namespace engine {
 
+// In one step a fast body moves at most this share of its thinnest extent: the
+// world steps in smaller steps for it, or Bullet sweeps it (compactSwept).
+constexpr btScalar kLargestMoveShare = btScalar(1.0 / 3.0);
+
 // The engine's handles are const in its signatures; the records behind them are not.
 template <class T>
 T* edit(const T* handle) {
     return const_cast<T*>(handle);
+}
+
+inline const NewtonBody* bodyOf(const btCollisionObject* object) {
+    return static_cast<const NewtonBody*>(object->getUserPointer());
 }
 
 inline btVector3 toVector(const dFloat* v) {
@@ -266,6 +277,8 @@ void placeBody(NewtonBody& body, const btTransform& transform);
 // Wakes the body and lets it move again if it is back inside the world.
 void wake(NewtonBody& body);
 bool insideWorld(const NewtonBody& body);
+// How many equal sub-steps the world's next update of `step` seconds takes.
+int subStepCount(NewtonWorld& world, btScalar step);
 // Hands Bullet the body's shape again after its collision or centre of mass changed.
 void refreshBodyShape(NewtonBody& body);
 // New contacts take their friction and restitution from the material table,

@@ -2,37 +2,106 @@
 
 #include <algorithm>
 
+#include "KEVA_Physics/engine/EngineRowSolvers.h"
+
 namespace engine {
+namespace {
+
+btScalar square(btScalar x) {
+    return x * x;
+}
+
+}  // namespace
 
 void ShuffledSolver::shuffle(btAlignedObjectArray<int>& order) {
     if (order.size() > 1) std::shuffle(&order[0], &order[0] + order.size(), random_);
 }
 
-// The world solves each contact's friction right after the contact, taking
-// the friction rows in the order of this list; it lists each contact's own
-// rows (one or two) in the contacts' order.
-void ShuffledSolver::followContactOrder() {
-    const int contacts = m_orderTmpConstraintPool.size();
-    if (contacts == 0 || m_orderFrictionConstraintPool.size() % contacts != 0) return;
-    const int perContact = m_orderFrictionConstraintPool.size() / contacts;
-    for (int c = 0; c < contacts; ++c) {
-        const int first = m_tmpSolverContactConstraintPool[m_orderTmpConstraintPool[c]].m_frictionIndex;
-        for (int d = 0; d < perContact; ++d) m_orderFrictionConstraintPool[c * perContact + d] = first + d;
+btScalar ShuffledSolver::solveJointRows(int iteration) {
+    btScalar residual = 0;
+    for (int i = 0; i < m_tmpSolverNonContactConstraintPool.size(); ++i) {
+        const btSolverConstraint& row = m_tmpSolverNonContactConstraintPool[m_orderNonContactConstraintPool[i]];
+        if (iteration >= row.m_overrideNumSolverIterations) continue;
+        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
+                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
     }
+    return residual;
 }
 
-btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject** bodies, int numBodies,
-                                              btPersistentManifold** manifolds, int numManifolds,
-                                              btTypedConstraint** constraints, int numConstraints,
-                                              const btContactSolverInfo& info, btIDebugDraw* debugDrawer) {
+// Each contact in the shuffled order, then its own friction rows (one or two)
+// within what it pushes now.
+btScalar ShuffledSolver::solveContactsAndFriction(const btContactSolverInfo& info) {
+    const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
+    btScalar residual = 0;
+    for (int i = 0; i < m_tmpSolverContactConstraintPool.size(); ++i) {
+        const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[m_orderTmpConstraintPool[i]];
+        btSolverBody& bodyA = m_tmpSolverBodyPool[contact.m_solverBodyIdA];
+        btSolverBody& bodyB = m_tmpSolverBodyPool[contact.m_solverBodyIdB];
+        residual = std::max(residual, square(solveContactRow(bodyA, bodyB, contact)));
+        const btScalar push = contact.m_appliedImpulse;
+        if (!(push > 0)) continue;
+        for (int f = 0; f < frictionRows; ++f) {
+            btSolverConstraint& friction = m_tmpSolverContactFrictionConstraintPool[contact.m_frictionIndex + f];
+            friction.m_lowerLimit = -friction.m_friction * push;
+            friction.m_upperLimit = friction.m_friction * push;
+            residual = std::max(residual, square(solveLimitedRow(bodyA, bodyB, friction)));
+        }
+    }
+    return residual;
+}
+
+// Round bodies meet a rolling resistance that grows with their contact's push, up to its coefficient.
+btScalar ShuffledSolver::solveRollingResistance() {
+    btScalar residual = 0;
+    for (int i = 0; i < m_tmpSolverContactRollingFrictionConstraintPool.size(); ++i) {
+        btSolverConstraint& row = m_tmpSolverContactRollingFrictionConstraintPool[i];
+        const btScalar push = m_tmpSolverContactConstraintPool[row.m_frictionIndex].m_appliedImpulse;
+        if (!(push > 0)) continue;
+        const btScalar most = std::min(row.m_friction * push, row.m_friction);
+        row.m_lowerLimit = -most;
+        row.m_upperLimit = most;
+        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
+                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+    }
+    return residual;
+}
+
+btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject**, int, btPersistentManifold**, int,
+                                              btTypedConstraint**, int, const btContactSolverInfo& info,
+                                              btIDebugDraw*) {
     if (iteration == 0) {
         shuffle(m_orderTmpConstraintPool);
         shuffle(m_orderNonContactConstraintPool);
-        followContactOrder();
     }
-    return btSequentialImpulseConstraintSolver::solveSingleIteration(iteration, bodies, numBodies, manifolds,
-                                                                    numManifolds, constraints, numConstraints, info,
-                                                                    debugDrawer);
+    btScalar residual = solveJointRows(iteration);
+    if (iteration < info.m_numIterations) {
+        residual = std::max(residual, solveContactsAndFriction(info));
+        residual = std::max(residual, solveRollingResistance());
+    }
+    return residual;
+}
+
+// The push apart changes nothing for contacts that do not overlap, which are
+// most of them: only the others are visited, as often as Bullet would.
+void ShuffledSolver::solveGroupCacheFriendlySplitImpulseIterations(btCollisionObject**, int, btPersistentManifold**,
+                                                                   int, btTypedConstraint**, int,
+                                                                   const btContactSolverInfo& info, btIDebugDraw*) {
+    if (!info.m_splitImpulse) return;
+    overlapping_.resize(0);
+    for (int i = 0; i < m_tmpSolverContactConstraintPool.size(); ++i) {
+        const int row = m_orderTmpConstraintPool[i];
+        if (m_tmpSolverContactConstraintPool[row].m_rhsPenetration != 0) overlapping_.push_back(row);
+    }
+    if (overlapping_.size() == 0) return;
+    for (int iteration = 0; iteration < info.m_numIterations; ++iteration) {
+        btScalar residual = 0;
+        for (int i = 0; i < overlapping_.size(); ++i) {
+            const btSolverConstraint& row = m_tmpSolverContactConstraintPool[overlapping_[i]];
+            residual = std::max(residual, square(solvePenetrationRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
+                                                                     m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+        }
+        if (residual <= info.m_leastSquaresResidualThreshold) break;
+    }
 }
 
 }  // namespace engine

@@ -14,10 +14,6 @@ namespace {
 constexpr btScalar kShortestStep = btScalar(1.0 / 1000.0);
 constexpr btScalar kLongestStep = btScalar(1.0 / 60.0);
 constexpr btScalar kHighestFrameRate = 1000;
-// A body moves at most this share of its thinnest extent in one sub-step, in
-// at most this many sub-steps per update.
-constexpr btScalar kLargestMoveShare = btScalar(1.0 / 3.0);
-constexpr int kMostMotionSubSteps = 8;
 
 btDefaultCollisionConstructionInfo poolSizes() {
     // Many worlds exist at once (one per scene); Bullet grows past these pools when it must.
@@ -91,39 +87,6 @@ void applyForces(NewtonWorld& world) {
         body->rigid.applyCentralForce(body->force);
         body->rigid.applyTorque(body->torque);
     }
-}
-
-int frameRateSubSteps(const NewtonWorld& world, btScalar step) {
-    if (!(world.minimumFrameRate > 0)) return 1;
-    return std::max(1, static_cast<int>(std::ceil(step * world.minimumFrameRate - btScalar(1e-4))));
-}
-
-// Enough sub-steps that no free body moves further than a third of its thinnest
-// extent in one of them (its rim counted with its spin): thin rings, tiles and
-// posts hit hard would otherwise pass through each other between two contact
-// checks. Bodies held by joints are left out: their joints keep them from
-// flying off, and thin pieces such as hair swing fast for their thickness all
-// the time.
-int motionSubSteps(const NewtonWorld& world, btScalar step) {
-    btScalar most = 0;
-    for (NewtonBody* body : world.bodies.all()) {
-        if (!body->isDynamic() || !body->rigid.isActive() || body->rigid.getNumConstraintRefs() > 0) continue;
-        btVector3 low;
-        btVector3 high;
-        body->rigid.getCollisionShape()->getAabb(btTransform::getIdentity(), low, high);
-        const btVector3 extent = high - low;
-        const btScalar thinnest = extent[extent.minAxis()];
-        if (!(thinnest > 0)) continue;
-        const btScalar rim = btScalar(0.5) * extent.length();
-        const btScalar travel =
-            (body->rigid.getLinearVelocity().length() + body->rigid.getAngularVelocity().length() * rim) * step;
-        most = std::max(most, travel / (thinnest * kLargestMoveShare));
-    }
-    return std::min(kMostMotionSubSteps, static_cast<int>(std::ceil(most)));
-}
-
-int subStepCount(const NewtonWorld& world, btScalar step) {
-    return std::max(frameRateSubSteps(world, step), motionSubSteps(world, step));
 }
 
 void stopBodiesOutsideWorld(NewtonWorld& world) {
@@ -239,7 +202,7 @@ void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
     const btScalar step = timestep >= kShortestStep ? std::min<btScalar>(timestep, kLongestStep) : kShortestStep;
     world->updating = true;
     runForceCallbacks(*world, step);
-    const int subSteps = subStepCount(*world, step);
+    const int subSteps = engine::subStepCount(*world, step);
     const btScalar subStep = step / static_cast<btScalar>(subSteps);
     for (int i = 0; i < subSteps; ++i) {
         applyForces(*world);

@@ -1,6 +1,7 @@
 #include "kestrova/platform/OffscreenBackend.h"
 
 #include "kestrova/Platform.h"
+#include "kestrova/RendererMemory.h"
 
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
@@ -39,6 +40,7 @@ bool createOffscreenContext(int width, int height) {
     if (!context) {
         context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 8, 0, nullptr);
         if (!context) return false;
+        KEEPRENDERERMEMORY();
     }
     bufferWidth = width;
     bufferHeight = height;

@@ -2,6 +2,7 @@
 // events turned into the toolkit's messages, and the menu bar drawn with Dear
 // ImGui just before each buffer swap.
 #include "kestrova/Platform.h"
+#include "kestrova/RendererMemory.h"
 
 #include "kestrova/Menu.h"
 #include "kestrova/MessageQueue.h"
@@ -233,6 +234,7 @@ bool createGLContext(int) {
     if (!glContext) return false;
     SDL_GL_MakeCurrent(window, glContext);
     startPacing();
+    KEEPRENDERERMEMORY();
     setupImGui();
     return true;
 }

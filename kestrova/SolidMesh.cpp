@@ -1,0 +1,144 @@
+// Recording solids into a mesh, and drawing the mesh placed by a body's matrix.
+#include "kestrova/SolidMesh.h"
+
+namespace {
+
+// The column-major 3 x 3 matrix m applied to (x, y, z).
+std::array<float, 3> turn(const float* m, float x, float y, float z) {
+    return {m[0] * x + m[3] * y + m[6] * z, m[1] * x + m[4] * y + m[7] * z, m[2] * x + m[5] * y + m[8] * z};
+}
+
+std::array<float, 3> turn(const float* m, double x, double y, double z) {
+    return turn(m, static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
+}
+
+}  // namespace
+
+void SolidMesh::setFrame(const TGLBaseMatrix& frame) {
+    for (int column = 0; column < 4; ++column)
+        for (int row = 0; row < 3; ++row) frame_[3 * column + row] = frame[4 * column + row];
+    // Normals follow the inverse transpose of the linear part: its cofactors
+    // divided by its determinant.
+    const auto a = [&](int row, int column) { return frame[4 * column + row]; };
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            const int r1 = (row + 1) % 3, r2 = (row + 2) % 3, c1 = (column + 1) % 3, c2 = (column + 2) % 3;
+            normalFrame_[3 * column + row] = a(r1, c1) * a(r2, c2) - a(r1, c2) * a(r2, c1);
+        }
+    const float det = a(0, 0) * normalFrame_[0] + a(0, 1) * normalFrame_[3] + a(0, 2) * normalFrame_[6];
+    if (det != 0)
+        for (float& value : normalFrame_) value /= det;
+}
+
+void SolidMesh::begin(GLenum mode) {
+    mode_ = mode;
+    primitive_.clear();
+}
+
+void SolidMesh::normal(double x, double y, double z) { next_.normal = turn(normalFrame_.data(), x, y, z); }
+
+void SolidMesh::texCoord(double s, double t) { next_.tex = {static_cast<float>(s), static_cast<float>(t)}; }
+
+void SolidMesh::vertex(double x, double y, double z) {
+    const std::array<float, 3> p = turn(frame_.data(), x, y, z);
+    next_.pos = {p[0] + frame_[9], p[1] + frame_[10], p[2] + frame_[11]};
+    primitive_.push_back(next_);
+}
+
+// The primitive as triangles wound as GL winds its parts.
+void SolidMesh::end() {
+    const int n = static_cast<int>(primitive_.size());
+    switch (mode_) {
+        case GL_POINTS:
+            points_.insert(points_.end(), primitive_.begin(), primitive_.end());
+            break;
+        case GL_TRIANGLES:
+            for (int i = 0; i + 2 < n; i += 3) addTriangle(i, i + 1, i + 2);
+            break;
+        case GL_TRIANGLE_STRIP:
+            for (int i = 0; i + 2 < n; ++i) {
+                if (i % 2 == 0) addTriangle(i, i + 1, i + 2);
+                else addTriangle(i + 1, i, i + 2);
+            }
+            break;
+        // Quads are split along the diagonals that Mesa splits them along, so
+        // that the colours lit at the corners, and the texture at a cone's
+        // apex, spread across them as they did when drawn as quads.
+        case GL_QUADS:
+            for (int i = 0; i + 3 < n; i += 4) {
+                addTriangle(i, i + 1, i + 3);
+                addTriangle(i + 1, i + 2, i + 3);
+            }
+            break;
+        case GL_QUAD_STRIP:
+            for (int i = 0; i + 3 < n; i += 2) {
+                addTriangle(i, i + 1, i + 3);
+                addTriangle(i, i + 3, i + 2);
+            }
+            break;
+        default:
+            break;
+    }
+    primitive_.clear();
+}
+
+
+// Faces drawn with culling off also show their back, with the same normal
+// since the lighting is one-sided: such a face is kept wound both ways.
+void SolidMesh::addTriangle(int a, int b, int c) {
+    for (int k : {a, b, c}) triangles_.push_back(primitive_[k]);
+    if (bothSides_)
+        for (int k : {a, c, b}) triangles_.push_back(primitive_[k]);
+}
+
+void SolidMesh::cullingOff() { bothSides_ = true; }
+
+void SolidMesh::cullingOn() {
+    bothSides_ = false;
+    turnsCullingOn_ = true;
+}
+
+namespace {
+
+// Sends the vertices as one primitive, placed by the body's linear part and shift.
+void sendPlaced(GLenum mode, const auto& vertices, const float* linear, const TGLBaseMatrix& place) {
+    if (vertices.empty()) return;
+    glBegin(mode);
+    for (const auto& v : vertices) {
+        const std::array<float, 3> n = turn(linear, v.normal[0], v.normal[1], v.normal[2]);
+        const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
+        glNormal3fv(n.data());
+        glTexCoord2fv(v.tex.data());
+        glVertex3f(p[0] + place[12], p[1] + place[13], p[2] + place[14]);
+    }
+    glEnd();
+}
+
+// Sends the vertices as one array inside the body's matrix.
+void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const TGLBaseMatrix& place) {
+    glPushMatrix();
+    glMultMatrixf(place.data());
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_T2F_N3F_V3F, 0, vertices.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(vertices.size()));
+    glPopClientAttrib();
+    glPopMatrix();
+}
+
+}  // namespace
+
+void SolidMesh::draw(const TGLBaseMatrix& place) const {
+    // Up to here placing costs less than a draw call of its own (measured
+    // with bench_draw on Mesa's software renderer).
+    constexpr std::size_t MOST_PLACED = 96;
+    if (triangles_.size() > MOST_PLACED) {
+        sendInBody(triangles_, place);
+    } else {
+        const float linear[9] = {place[0], place[1], place[2], place[4], place[5],
+                                 place[6], place[8], place[9], place[10]};
+        sendPlaced(GL_TRIANGLES, triangles_, linear, place);
+    }
+    const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
+    sendPlaced(GL_POINTS, points_, linear, place);
+    if (turnsCullingOn_) glEnable(GL_CULL_FACE);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// A solid recorded once in its own frame, as independent triangles, and drawn
+// again and again placed by a body's matrix. Small solids (boxes) are placed on
+// the CPU: they reach OpenGL as one kind of primitive with no matrix change
+// between them, and the driver gathers the solids drawn one after another with
+// the same material into one batch. Larger ones, whose vertices outweigh a draw
+// call, go as one vertex array inside the body's matrix.
+#include "kestrova/SolidSink.h"
+#include "base/GLTypes.h"
+
+#include <array>
+#include <vector>
+
+class SolidMesh final : public SolidSink {
+public:
+    // Solids recorded from now on stand in the mesh's frame as `frame` places
+    // them (a rotation, a scale, a shift); the identity at first.
+    void setFrame(const TGLBaseMatrix& frame);
+
+    void begin(GLenum mode) override;
+    void normal(double x, double y, double z) override;
+    void texCoord(double s, double t) override;
+    void vertex(double x, double y, double z) override;
+    void end() override;
+    void cullingOff() override;
+    void cullingOn() override;
+
+    // Sends the recorded primitives placed by `place` (a rigid body matrix),
+    // as the solids would have drawn them inside glMultMatrixf(place).
+    void draw(const TGLBaseMatrix& place) const;
+
+    struct Vertex {  // as glInterleavedArrays reads GL_T2F_N3F_V3F
+        std::array<float, 2> tex;
+        std::array<float, 3> normal;
+        std::array<float, 3> pos;
+    };
+
+private:
+    void addTriangle(int a, int b, int c);
+
+    std::vector<Vertex> triangles_;  // three vertices each
+    std::vector<Vertex> points_;
+    std::vector<Vertex> primitive_;  // the one being recorded
+    GLenum mode_ = GL_POINTS;
+    Vertex next_{};
+    bool bothSides_ = false;
+    bool turnsCullingOn_ = false;  // the solids switch culling on after them
+    std::array<float, 12> frame_ = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0};  // linear part by columns, then shift
+    std::array<float, 9> normalFrame_ = {1, 0, 0, 0, 1, 0, 0, 0, 1};       // its inverse transpose
+};

@@ -1,0 +1,228 @@
+// The bodies' DRAW places each body's recorded solid on the CPU. The picture
+// must be the one the solids give when drawn inside the body's matrix, as
+// bodies were drawn before: a scene of every kind, turned every way, with a
+// texture, is drawn both ways and the two pictures compared.
+#include "physics/BodyTestSupport.h"
+
+#include "KEVA_Physics/PhyBody.h"
+#include "KEVA_Physics/PhyPointBodies.h"
+#include "kestrova/Lights.h"
+#include "kestrova/OGLWindow.h"
+#include "kestrova/Projection.h"
+#include "kestrova/RenderState.h"
+#include "kestrova/Solids.h"
+#include "kestrova/platform/OffscreenBackend.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <numbers>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The straight part of a capsule as it was drawn inside the body's matrix.
+void capsuleTube(float radius, float half, int quality) {
+    glBegin(GL_TRIANGLE_STRIP);
+    for (int j = 0; j <= quality; ++j) {
+        const double a = 2 * std::numbers::pi * j / quality;
+        const double s = (2 * half + a) * radius;
+        glNormal3d(std::cos(a), std::sin(a), 0);
+        glTexCoord2d(s, 2 * half / 3);
+        glVertex3d(radius * std::cos(a), radius * std::sin(a), half);
+        glTexCoord2d(s, 0);
+        glVertex3d(radius * std::cos(a), radius * std::sin(a), -half);
+    }
+    glEnd();
+}
+
+// A body drawn by its DRAW, and by the solids inside its matrix.
+struct Exhibit {
+    std::function<void()> placed;
+    const NewtonBody* body;
+    std::function<void()> inBody;
+};
+
+struct Scene {
+    std::vector<PHY_Box> boxes{4};
+    std::vector<PHY_Cone> cones{2};
+    std::vector<PHY_Cylinder> cylinders{2};
+    std::vector<PHY_Capsule> capsules{2};
+    std::vector<PHY_Sphere> spheres{2};
+    std::vector<PHY_CustomFaceBox> faceBoxes{1};
+    std::vector<PHY_CustomFaceCylinder> prisms{1};
+    std::vector<PHY_CUSTOMFACETORUS> tori{1};
+    std::vector<Exhibit> exhibits;
+
+    // Static bodies in rows, each turned its own way.
+    explicit Scene(NewtonWorld* world) {
+        int placed = 0;
+        const auto next = [&placed](TGLVector& pos, TGLVector& rot) {
+            const int k = placed++;
+            pos = GLVECTOR(-7.5 + 3 * (k % 6), 5.5 - 3.6 * (k / 6), 0);
+            rot = GLVECTOR(37 * k, 23 + 51 * k, 11 * k);
+        };
+        TGLVector pos, rot;
+        const std::array<TGLVector, 4> sizes{GLVECTOR(1, 0.5, 0.75), GLVECTOR(0.2, 1, 0.6), GLVECTOR(0.5, 0.5, 0.5),
+                                             GLVECTOR(1.1, 0.3, 0.3)};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            next(pos, rot);
+            PHY_Box& b = boxes[i];
+            b.SETBOX(world, pos, rot, sizes[i], 0);
+            add([&b] { b.DRAW(); }, b.NEWBODY,
+                [&b] { CUBO(-b.SIZE.X, -b.SIZE.Y, -b.SIZE.Z, b.SIZE.X, b.SIZE.Y, b.SIZE.Z, 1); });
+        }
+        for (std::size_t i = 0; i < cones.size(); ++i) {
+            next(pos, rot);
+            PHY_Cone& c = cones[i];
+            c.SETCONE(world, pos, rot, 0.8f, 2, i == 0 ? 24 : 7, 0);
+            add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
+                glRotatef(90, 0, 1, 0);
+                CONO(0, 0, -c.H / 2, c.QUALITY, c.RADIUS, c.H);
+                glRotatef(180, 1, 0, 0);
+                CONO(0, 0, c.H / 2, c.QUALITY, c.RADIUS, 0);
+            });
+        }
+        for (std::size_t i = 0; i < cylinders.size(); ++i) {
+            next(pos, rot);
+            PHY_Cylinder& c = cylinders[i];
+            c.SETCYLINDER(world, pos, rot, 0.6f, 2.2f, i == 0 ? 18 : 5, 0);
+            add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
+                glRotatef(90, 0, 1, 0);
+                CILINDRO(0, 0, -c.H / 2, c.QUALITY, c.QUALITY, c.RADIUS, c.H, 1);
+            });
+        }
+        for (std::size_t i = 0; i < capsules.size(); ++i) {
+            next(pos, rot);
+            PHY_Capsule& c = capsules[i];
+            c.SETCAPSULE(world, pos, rot, 0.5f, i == 0 ? 2.4f : 0.8f, 16, 0);
+            add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
+                // the short one is drawn 1 long
+                const float half = (std::max(c.H, 1.0f) - 2 * c.RADIUS) / 2;
+                SFERA(-half, 0, 0, c.RADIUS, c.QUALITY);
+                SFERA(half, 0, 0, c.RADIUS, c.QUALITY);
+                glRotatef(90, 0, 1, 0);
+                capsuleTube(c.RADIUS, half, c.QUALITY);
+            });
+        }
+        for (std::size_t i = 0; i < spheres.size(); ++i) {
+            next(pos, rot);
+            PHY_Sphere& s = spheres[i];
+            s.SETSPHERE(world, pos, rot, i == 0 ? GLVECTOR(1, 0.6, 0.8) : GLVECTOR(0.9, 0.9, 0.9), 20, 0);
+            add([&s] { s.DRAW(); }, s.NEWBODY, [&s] {
+                glScalef(s.RADIUS.X, s.RADIUS.Y, s.RADIUS.Z);
+                SFERA(0, 0, 0, 1, s.QUALITY);
+            });
+        }
+        next(pos, rot);
+        PHY_CustomFaceBox& f = faceBoxes[0];
+        f.SETCUSTOMFACECUBE(world, pos, rot, GLVECTOR(-0.75, -0.25, -1), GLVECTOR(0.75, 0.5, 0.5), 0);
+        add([&f] { f.DRAW(); }, f.CONVEXHULL.NEWBODY,
+            [&f] { CUBO(f.MIN.X, f.MIN.Y, f.MIN.Z, f.MAX.X, f.MAX.Y, f.MAX.Z, 1); });
+        next(pos, rot);
+        PHY_CustomFaceCylinder& p = prisms[0];
+        p.SETCUSTOMFACECYLINDER(world, pos, rot, 0.7f, 1.5f, 9, 0);
+        add([&p] { p.DRAW(); }, p.CONVEXHULL.NEWBODY,
+            [&p] { CILINDRO(0, 0, -p.H / 2, p.QUALITY, p.QUALITY, p.RADIUS, p.H, 1); });
+        next(pos, rot);
+        PHY_CUSTOMFACETORUS& t = tori[0];
+        t.SETCUSTOMFACETORUS(world, pos, rot, 0.3f, 1, 16, 0);
+        add([&t] { t.DRAW(); }, t.COMPOUND.NEWBODY, [&t] { TOROIDE(0, 0, 0, t.TUBER, t.RADIUS, t.QUALITY, t.QUALITY); });
+    }
+
+    void add(std::function<void()> placed, const NewtonBody* body, std::function<void()> inBody) {
+        exhibits.push_back({std::move(placed), body, std::move(inBody)});
+    }
+};
+
+// A checker texture, so that texture coordinates show in the picture.
+void bindChecker() {
+    std::array<unsigned char, 8 * 8 * 3> texels{};
+    for (int i = 0; i < 64; ++i)
+        for (int c = 0; c < 3; ++c) texels[3 * i + c] = ((i / 8 + i % 8) % 2) ? 255 : 90;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 8, 8, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    glEnable(GL_TEXTURE_2D);
+}
+
+std::vector<std::uint8_t> picture(const Scene& scene, bool placed) {
+    OPENGL_INIT(1000, 1, 0.12, 0.12, 0.18);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SETGLREFRACTIVE();
+    glLoadIdentity();
+    SETGLLIGHT(GL_LIGHT0, 0.3f, 1, 0.8f, 0);
+    glTranslatef(0, 0, -17);
+    glRotatef(20, 1, 0, 0);
+    for (std::size_t k = 0; k < scene.exhibits.size(); ++k) {
+        const float r = 0.3f + 0.1f * static_cast<float>(k % 7), g = 0.9f - 0.05f * static_cast<float>(k);
+        SETGLNEWMAT(r / 2, g / 2, 0.4f, r, g, 0.6f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 40);
+        const Exhibit& e = scene.exhibits[k];
+        if (placed) {
+            e.placed();
+        } else {
+            PHY_GETBODYPOROPBEGIN(e.body);
+            e.inBody();
+            PHY_GETBODYPOROPEND();
+        }
+    }
+    int width = 0, height = 0;
+    return platform::readFrontPixels(width, height);
+}
+
+}  // namespace
+
+class PlacedDrawing : public BodyScene {};
+
+// Both pictures are rendered by the same rasteriser from the same triangles;
+// only the vertices differ in their last bits (placed on the CPU in single
+// precision instead of by the GL's matrix). That can move a triangle's edge
+// across a pixel centre, so a few pixels on outlines may change, and shading
+// may change by a level or two of 255. Anything more (a missing face, a wrong
+// normal or texture coordinate, a quad split along its other diagonal)
+// changes hundreds of pixels by more than 8 levels.
+TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
+    const Scene scene(world);
+    bindChecker();
+    const std::vector<std::uint8_t> reference = picture(scene, false);
+    const std::vector<std::uint8_t> placed = picture(scene, true);
+    const std::filesystem::path buildDir = std::filesystem::path(KESTROVA_TEST_DATA).parent_path();
+    savePng((buildDir / "placed-drawing.png").c_str());
+    ASSERT_EQ(reference.size(), placed.size());
+
+    int differing = 0, drawn = 0;
+    for (std::size_t i = 0; i < reference.size(); i += 4) {
+        int most = 0;
+        for (std::size_t c = 0; c < 3; ++c) most = std::max(most, std::abs(reference[i + c] - placed[i + c]));
+        differing += most > 8;
+        drawn += reference[i] + reference[i + 1] + reference[i + 2] > 3 * 60;
+    }
+    EXPECT_GT(drawn, 20000) << "the exhibits fill a good part of the picture";
+    EXPECT_LT(differing, 50) << "of " << drawn << " drawn pixels";
+}
+
+TEST_F(PlacedDrawing, HiddenBodiesDrawNothing) {
+    Scene scene(world);
+    for (PHY_Box& b : scene.boxes) b.DELETE();
+    for (PHY_Sphere& s : scene.spheres) s.DELETE();
+    for (std::size_t k : {0u, 1u, 2u, 3u, 10u, 11u}) {
+        const std::vector<std::uint8_t> vertices = [&] {
+            glClear(GL_COLOR_BUFFER_BIT);
+            glLoadIdentity();
+            glTranslatef(0, 0, -17);
+            scene.exhibits[k].placed();
+            int width = 0, height = 0;
+            return platform::readFrontPixels(width, height);
+        }();
+        int lit = 0;
+        for (std::uint8_t v : vertices) lit += v != 0;
+        EXPECT_EQ(lit, 0) << "exhibit " << k;
+    }
+}
