@@ -31,6 +31,16 @@ void setUpKind(Kind& kind, NewtonBody* body, const TGLVector& pos, const TGLVect
     kind.DELLIST = true;
 }
 
+// Runs `draw` inside the body's current transform, unless the body is hidden:
+// for solids that are not batched (compound parts, ragdoll bones' lists).
+template <typename Draw>
+void drawInBody(bool shown, const NewtonBody* body, Draw&& draw) {
+    if (!shown) return;
+    PHY_GETBODYPOROPBEGIN(body);
+    draw();
+    PHY_GETBODYPOROPEND();
+}
+
 // The kinds' numbers in the keys of their solids (SolidMeshCache.h).
 enum SolidKind { BOX_SOLID = 1, CONE_SOLID, CYLINDER_SOLID, CAPSULE_SOLID, SPHERE_SOLID, PRISM_SOLID, TORUS_SOLID };
 
