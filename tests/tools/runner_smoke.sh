@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The scene runner writes an 800 x 600 PNG of the last frame and a JSON report,
-# lists the scenes with their keys, and repeats a scene exactly with a fixed seed.
-# Usage: runner_smoke.sh KESTROVA_RUN OUT_DIR
+# lists the scenes with their keys, repeats a scene exactly with a fixed seed,
+# and plays a BVH motion as the model viewer does.
+# Usage: runner_smoke.sh KESTROVA_RUN OUT_DIR SAMPLES_DIR
 set -euo pipefail
-run="$1" out="$2"
+run="$1" out="$2" samples="$3"
 mkdir -p "$out"
 rm -f "$out/a.png" "$out/a.json"
 "$run" --frames 30 --png "$out/a.png" --json "$out/a.json" 2>/dev/null
@@ -27,4 +28,14 @@ cmp -s "$out/seed7-1.png" "$out/seed7-2.png" || { echo "--seed 7 gave two differ
 grep -q '"ground_contact": true' "$out/v.json" || { echo "car not on the ground"; cat "$out/v.json"; exit 1; }
 z=$(sed -n 's/.*"position": \[[^,]*, [^,]*, \([-0-9.e+]*\)\].*/\1/p' "$out/v.json")
 awk -v z="$z" 'BEGIN { exit !(z < -5) }' || { echo "car at z = $z"; exit 1; }
+# The walk moves a frame per displayed frame: after 30 frames the joints stand elsewhere than after one.
+for n in 1 30; do "$run" --model "$samples/walk.bvh" --frames "$n" --json "$out/walk$n.json" 2>/dev/null; done
+grep -q '"motion_frame": 30' "$out/walk30.json" || { echo "walk not at frame 30"; cat "$out/walk30.json"; exit 1; }
+for key in '"load_ms"' '"median"' '"p95"'; do
+  grep -q "$key" "$out/walk30.json" || { echo "walk JSON lacks $key"; cat "$out/walk30.json"; exit 1; }
+done
+joints() { grep -o '"joints": .*' "$1"; }
+[ -n "$(joints "$out/walk1.json")" ] && [ "$(joints "$out/walk1.json")" != "$(joints "$out/walk30.json")" ] ||
+  { echo "the walk's joints did not move"; exit 1; }
+if "$run" --model "$out/missing.txt" 2>/dev/null; then echo "a missing model was not refused"; exit 1; fi
 echo "runner ok"

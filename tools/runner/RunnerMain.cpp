@@ -1,8 +1,11 @@
 // Runs the showcase offscreen: the real start-up, a scene chosen as the menu
 // would, N passes of the main loop with keys and the left button held on given
 // frames; writes the last frame as a PNG and the timings and checks as JSON.
-// With --list-scenes it prints each scene's code and the keys its help names.
+// With --list-scenes it prints each scene's code and the keys its help names;
+// with --model it shows a model or motion as the model viewer does instead.
 #include "FrameChecks.h"
+#include "FrameTimes.h"
+#include "ModelRun.h"
 #include "RunnerOptions.h"
 #include "SceneKeys.h"
 
@@ -19,7 +22,6 @@
 #include "showcase/VehicleState.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -28,34 +30,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-struct Summary {
-    double median = 0, p95 = 0, max = 0;
-};
-
-Summary summarise(std::vector<double> samples) {
-    Summary s;
-    if (samples.empty()) return s;
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) {
-        return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1) + 0.5)];
-    };
-    s.median = at(0.5);
-    s.p95 = at(0.95);
-    s.max = samples.back();
-    return s;
-}
-
-void writeSummary(std::ofstream& out, const char* name, const Summary& s) {
-    out << "  \"" << name << "\": {\"median\": " << s.median << ", \"p95\": " << s.p95 << ", \"max\": " << s.max
-        << "},\n";
-}
 
 // Keys, mouse moves and the left button reach the window procedure directly, frame-exact.
 void applyInput(const RunnerOptions& options, int frame) {
@@ -147,6 +121,7 @@ int main(int argc, char** argv) {
         listScenes();
         return 0;
     }
+    if (!options.model.empty()) return runModel(options);
     if (options.seed) FIXRANDOMSEED(*options.seed);
     options.png = absolute(options.png);
     options.json = absolute(options.json);
@@ -154,7 +129,7 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     std::filesystem::current_path(KESTROVA_DATA_DIR, ignored);
 
-    const auto startupBegin = Clock::now();
+    const auto startupBegin = RunClock::now();
     SHOWCASESTARTUP();
     const double startupMs = millisecondsSince(startupBegin);
     if (options.scene != 0) POSTGLMESSAGE(HWINDOW, WM_COMMAND, options.scene, 0);
@@ -165,7 +140,7 @@ int main(int argc, char** argv) {
     int framesRun = 0;
     for (int frame = 1; frame <= options.frames && ACTIVE; ++frame) {
         applyInput(options, frame);
-        const auto begin = Clock::now();
+        const auto begin = RunClock::now();
         const double physicsBefore = NewtonGetUpdateMilliseconds();
         SHOWCASEPASS();
         frameMs.push_back(millisecondsSince(begin));

@@ -101,6 +101,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
             if (result.ec != std::errc() || result.ptr != end || seed > UINT32_MAX)
                 return error = "bad seed: " + value, std::nullopt;
             options.seed = static_cast<std::uint32_t>(seed);
+        } else if (flag == "--model") {
+            options.model = value;
+        } else if (flag == "--motion") {
+            options.motion = value;
         } else if (flag == "--png") {
             options.png = value;
         } else if (flag == "--json") {
@@ -109,6 +113,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
             error = "unknown option " + flag;
             return std::nullopt;
         }
+    }
+    if (!options.motion.empty() && options.model.empty()) {
+        error = "--motion needs --model";
+        return std::nullopt;
     }
     return options;
 }

@@ -3,6 +3,7 @@
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
 //                [--press-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
 //                [--seed N] [--png FILE] [--json FILE]
+//   kestrova-run --model FILE [--motion FILE.bvh] [--frames N] [--png FILE] [--json FILE]
 //   kestrova-run --list-scenes
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,8 @@ struct RunnerOptions {
     std::vector<MouseMove> moves;
     std::optional<std::uint32_t> seed;  // fixed seed of every scene build; none: the clock
     bool listScenes = false;
+    std::string model;   // a model or motion shown as the model viewer shows it, instead of a scene
+    std::string motion;  // the BVH motion that moves the model's bones
     std::string png;
     std::string json;
 };

@@ -3,13 +3,11 @@
 // Dragging with the left button turns the view, with the right button (or the
 // wheel) zooms; a motion loops a frame per displayed frame. Space pauses, the
 // left and right arrows step a frame, B shows or hides the bones, Escape quits.
-#include "ModelView.h"
+#include "ViewerPicture.h"
 
-#include "kestrova/Lights.h"
 #include "kestrova/Platform.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <SDL.h>
 
 #include <algorithm>
@@ -19,38 +17,6 @@
 #include <string>
 
 namespace {
-
-struct Orbit {
-    float yaw = 20, pitch = 15;  // degrees
-    float distance = 1;          // times the distance that frames the whole box
-};
-
-void setCamera(const ModelView& view, const Orbit& orbit) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45, 800.0 / 600.0, 0.01, 100000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    SETGLLIGHT(GL_LIGHT0, 0.3f, 0.6f, 1.0f, 0);  // from over the viewer's shoulder, wherever the view turns
-    const T3dpoint c = view.centre(), e = view.eye();
-    const float reach = std::hypot(e.X - c.X, e.Y - c.Y, e.Z - c.Z) * orbit.distance;
-    gluLookAt(0, 0, reach, 0, 0, 0, 0, 1, 0);
-    glRotatef(orbit.pitch, 1, 0, 0);
-    glRotatef(-orbit.yaw, 0, 1, 0);
-    // Start from the side the framing eye looks from.
-    glRotatef(-std::atan2(e.X - c.X, e.Z - c.Z) * 180 / 3.14159265f, 0, 1, 0);
-    glTranslatef(-c.X, -c.Y, -c.Z);
-}
-
-void drawFrame(const ModelView& view, const Orbit& orbit, std::int32_t frame, bool bones) {
-    glClearColor(0.55f, 0.7f, 0.9f, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_NORMALIZE);
-    setCamera(view, orbit);
-    view.draw(frame, bones);
-}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "kestrova-view: %s\n", message.c_str());
@@ -87,9 +53,7 @@ int main(int argc, char** argv) {
     Orbit orbit;
     bool bones = true, paused = false, running = true;
     std::int32_t frame = view.frames() > 0 ? 1 : 0;
-    const auto step = [&](int by) {
-        if (view.frames() > 0) frame = (frame - 1 + by + view.frames()) % view.frames() + 1;
-    };
+    const auto step = [&](int by) { frame = stepMotionFrame(view, frame, by); };
     while (running) {
         const std::uint64_t start = SDL_GetTicks64();
         SDL_Event event;
@@ -114,7 +78,7 @@ int main(int argc, char** argv) {
             if (event.type == SDL_MOUSEWHEEL)
                 orbit.distance = std::clamp(orbit.distance * std::exp(static_cast<float>(-event.wheel.y) * 0.1f), 0.05f, 20.0f);
         }
-        drawFrame(view, orbit, frame, bones);
+        drawViewerFrame(view, orbit, frame, bones);
         SDL_GL_SwapWindow(window);
         if (!paused) step(1);
         // Where the display does not pace the swap, keep to about 60 frames a second.
