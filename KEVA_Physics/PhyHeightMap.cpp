@@ -118,6 +118,12 @@ void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float
     if (NEWTERRAIN != 0) glDeleteLists(NEWTERRAIN, 1);
     if (TEXID != 0) glDeleteTextures(1, &TEXID);
     TEXID = TEXIMAGE.empty() ? 0 : LOADTEXTUREFILE(TEXIMAGE);
+    if (TEXID != 0) {
+        // Texels read whole cost a software rasteriser far less than blended
+        // ones, and the land fills most of the screen.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
     const TerrainGrid grid = LOADTERRAINFILE(terFile).value_or(TerrainGrid{});
     const GridPlacement placement{grid, scale};
     VERT.clear();
