@@ -2,9 +2,7 @@
 // kept as OpenGL textures for as long as the material lives.
 #include "KEVA_3DS/Model3ds.h"
 
-#include "kestrova/FileBytes.h"
 #include "kestrova/Texture.h"
-#include "kestrova/TgaReader.h"
 
 #include <GL/gl.h>
 
@@ -14,16 +12,15 @@
 
 namespace {
 
-// The decoded map: the name as stored, then in lower case (files written on
-// systems that ignore letter case often name maps in capitals).
-bool readMap(const std::filesystem::path& folder, std::string name, TGATEXTURE& image) {
+// The map as a texture: the name as stored, then in lower case (files written
+// on systems that ignore letter case often name maps in capitals); 0 when neither loads.
+std::uint32_t loadMap(const std::filesystem::path& folder, std::string name) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        std::vector<std::uint8_t> bytes;
-        if (readFileBytes((folder / name).string(), bytes) && READTGA(bytes, image)) return true;
+        if (const std::uint32_t texture = LOADTEXTUREFILE((folder / name).string())) return texture;
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     }
-    return false;
+    return 0;
 }
 
 }  // namespace
@@ -39,8 +36,5 @@ void TGL3dsMaterial::UPDATETEXTURE() {
     if (!FHASTEXTUREMAP) return;
     FDETAILTEX = 0;
     if (FTEXID != 0 || FFILENAME.empty()) return;
-    TGATEXTURE image;
-    if (!readMap(OWNER->FTEXTUREPATH, FFILENAME, image)) return;
-    UPLOADTEXTURE(image, true);
-    FTEXID = static_cast<std::int32_t>(image.TEXID);
+    FTEXID = static_cast<std::int32_t>(loadMap(OWNER->FTEXTUREPATH, FFILENAME));
 }

@@ -4,6 +4,7 @@
 #include "KEVA_Physics/PhyBodySetup.h"
 #include "KEVA_Physics/PhyFaceQuadMesh.h"
 #include "KEVA_Physics/TerrainFile.h"
+#include "kestrova/Texture.h"
 
 #include <GL/gl.h>
 
@@ -15,6 +16,9 @@ namespace {
 
 // Heights are scaled further than the grid's spacing.
 constexpr float HEIGHT_FACTOR = 0.15f;
+// Times the texture repeats across the land in each direction, so that the
+// ground near the player is sharp.
+constexpr float TEXTURE_REPEATS = 96;
 
 // Where the grid's points stand, relative to the land's position.
 struct GridPlacement {
@@ -81,19 +85,27 @@ void drawQuads(const GridPlacement& at) {
     glEnd();
 }
 
-std::uint32_t compileLand(const GridPlacement& at, const TGLVector& pos) {
+// The land's list; a texture of name 0 leaves texturing as it was.
+std::uint32_t compileLand(const GridPlacement& at, const TGLVector& pos, std::uint32_t texture) {
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    if (texture != 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, texture);
+    }
     glPushMatrix();
     glTranslatef(pos.X, pos.Y, pos.Z);
     glCullFace(GL_BACK);
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
     glRotatef(-180, 1, 0, 0);
+    glScalef(TEXTURE_REPEATS, TEXTURE_REPEATS, 1);
     drawQuads(at);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
+    glPopAttrib();
     glEndList();
     return list;
 }
@@ -104,6 +116,14 @@ void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float
     DELLIST = true;
     IMAGEFILE = terFile;
     if (NEWTERRAIN != 0) glDeleteLists(NEWTERRAIN, 1);
+    if (TEXID != 0) glDeleteTextures(1, &TEXID);
+    TEXID = TEXIMAGE.empty() ? 0 : LOADTEXTUREFILE(TEXIMAGE);
+    if (TEXID != 0) {
+        // Texels read whole cost a software rasteriser far less than blended
+        // ones, and the land fills most of the screen.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
     const TerrainGrid grid = LOADTERRAINFILE(terFile).value_or(TerrainGrid{});
     const GridPlacement placement{grid, scale};
     VERT.clear();
@@ -113,7 +133,7 @@ void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float
         NEWBODY = phy::bodyFromShape(world, PHY_CREATEFACEQUAD(world, VERT, 0));
         PHY_SETBODYPOSITION(NEWBODY, pos);
     }
-    NEWTERRAIN = compileLand(placement, pos);
+    NEWTERRAIN = compileLand(placement, pos, TEXID);
 }
 
 void PHY_HeightMap::DRAW() const {

@@ -14,8 +14,8 @@ struct PHY_HeightMap {
     NewtonBody* NEWBODY = nullptr;
     std::uint32_t NEWTERRAIN = 0;  // display list of the drawn land
     std::string IMAGEFILE;         // the .ter file
-    std::string TEXIMAGE;          // a texture image and its list (nothing sets them)
-    std::uint32_t TEXID = 0;
+    std::string TEXIMAGE;          // the TGA that covers the land, set before loading
+    std::uint32_t TEXID = 0;       // its texture; 0 draws the land untextured
     bool DELLIST = false;
 
     // Grid point (x, y) of an nX x nY file stands at
@@ -23,6 +23,8 @@ struct PHY_HeightMap {
     // collides with the heights cut to whole numbers; the list draws them as
     // read, lit by normals from the neighbouring heights, and replaces the
     // previous list. A file that cannot be read gives no body and an empty list.
+    // TEXIMAGE, repeated many times across the land, replaces the previous
+    // texture; without a readable image the land is drawn untextured.
     void LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float scale, const std::string& terFile);
     // Calls the list while the file exists (looked at on every call).
     void DRAW() const;

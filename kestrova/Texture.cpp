@@ -57,6 +57,14 @@ bool LOADTGA(TGATEXTURE& TEXTURE, const char* FILENAME) {
     return static_cast<bool>(outcome);
 }
 
+std::uint32_t LOADTEXTUREFILE(const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    TGATEXTURE image;
+    if (!readFileBytes(fileName, bytes) || !READTGA(bytes, image)) return 0;
+    UPLOADTEXTURE(image, true);
+    return image.TEXID;
+}
+
 void TEXTURELOADTGAID(const char* TGAFILE, std::int32_t NUM) {
     std::error_code error;
     if (!validId(NUM) || !std::filesystem::exists(TGAFILE, error)) return;

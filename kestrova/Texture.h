@@ -3,6 +3,7 @@
 #include "kestrova/TgaReader.h"
 
 #include <cstdint>
+#include <string>
 
 constexpr int TEXTURE_IDS = 201;
 
@@ -18,6 +19,9 @@ void TEXTURELOADTGAID(const char* TGAFILE, std::int32_t NUM);
 // with mipmaps when asked: each pixel reads the nearest one, which costs a
 // software rasteriser a third less than blending two) and releases the image data.
 void UPLOADTEXTURE(TGATEXTURE& TEXTURE, bool MIPMAPS);
+// The TGA file as a new mipmapped texture (as UPLOADTEXTURE makes it); 0, without
+// a word, when the file is missing or not a TGA this program reads.
+std::uint32_t LOADTEXTUREFILE(const std::string& fileName);
 // Binds the texture of id NUM (name 0 for an id outside the table).
 void TEXTURETGASELECTID(std::int32_t NUM);
 void TEXTUREON();

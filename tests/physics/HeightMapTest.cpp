@@ -125,6 +125,40 @@ TEST_F(LandScene, VanishesWhileItsFileIsGoneAndLoadingAgainReplacesItsList) {
     EXPECT_TRUE(missing.VERT.empty());
 }
 
+TEST_F(LandScene, WearsItsTextureReplacedOnReloadAndStaysPlainWithoutOne) {
+    const std::string flat = write("flat.ter", terText(9, 9, [](int, int) { return 5.0f; }));
+    // A red 2 x 2 TGA: header, then blue, green, red per pixel.
+    std::vector<std::uint8_t> red = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
+    for (int pixel = 0; pixel < 4; ++pixel) red.insert(red.end(), {0, 0, 255});
+    const auto textures = [] {
+        int count = 0;
+        for (GLuint name = 1; name < 1000; ++name) count += glIsTexture(name) ? 1 : 0;
+        return count;
+    };
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(-10, 10, -7.5, 7.5, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glRotatef(90, 1, 0, 0);  // looking down on white land
+    glColor3f(1, 1, 1);
+    const int before = textures();
+
+    PHY_HeightMap land;
+    land.TEXIMAGE = write("red.tga", red);
+    for (int reset = 0; reset < 10; ++reset) land.LOADFROMFILE(world, GLVECTOR(0, 0, 0), 2, flat);
+    EXPECT_EQ(textures(), before + 1) << "reloading frees the texture it replaces";
+    land.DRAW();
+    EXPECT_EQ(pixelAt(400, 300)[0], 255);
+    EXPECT_EQ(pixelAt(400, 300)[1], 0) << "the land wears its texture";
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "what is drawn next is not textured";
+
+    land.TEXIMAGE = (folder / "missing.tga").string();
+    land.LOADFROMFILE(world, GLVECTOR(0, 0, 0), 2, flat);
+    EXPECT_EQ(textures(), before);
+    glClear(GL_COLOR_BUFFER_BIT);
+    land.DRAW();
+    EXPECT_EQ(pixelAt(400, 300)[1], 255) << "without its image the land is drawn plain";
+}
+
 TEST_F(LandScene, BoxesAndSpheresDroppedOnTheLandComeToRestOnItsSurface) {
     // A bowl: a flat floor with slopes of about 17 degrees round it, whole-number heights.
     const auto h = [](float x, float y) {
