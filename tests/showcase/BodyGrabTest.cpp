@@ -96,8 +96,8 @@ TEST_F(BodyGrab, TheHeldBoxAloneFollowsThePointerAtBoundedSpeedAndFallsWhenLetGo
     EXPECT_LT(moved, 0.1f);
 
     GLWNDPROC(1, WM_MBUTTONUP, 0, MAKELPARAM(px + 300, py - 60));
-    frames(30);
-    EXPECT_LT(positionOf(box).y, held.y - 2);
+    frames(60);
+    EXPECT_LT(velocityOf(box).y, -3);  // falling freely, whatever swing it was let go in
     EXPECT_EQ(NewtonWorldGetConstraintCount(NEWWORLD4), 0);
 }
 
@@ -146,7 +146,7 @@ TEST_F(BodyGrab, ARebuildOrAnotherSceneLetsTheHeldBodyGo) {
     EXPECT_EQ(NewtonWorldGetConstraintCount(NEWWORLD4), 0);  // still held, but nothing is taken without a new press
 
     GLWNDPROC(1, WM_MBUTTONUP, 0, MAKELPARAM(px, py));
-    frames(60);
+    frame();
     GLWNDPROC(1, WM_MBUTTONDOWN, 0, MAKELPARAM(px, py));
     frame();
     ASSERT_EQ(NewtonWorldGetConstraintCount(NEWWORLD4), 1);
