@@ -2,6 +2,7 @@
 // Picking a body with the mouse: the ray-cast callbacks that keep the nearest
 // movable body hit, and the pick state they fill.
 #include "KEVA_Physics/engine/NewtonImport.h"
+#include "base/GLTypes.h"
 
 #include <cstdint>
 
@@ -13,3 +14,11 @@ extern bool MOUSEPICKMODE;      // a pick is in progress
 unsigned PHY_RAYCASTPREFILTER(const NewtonBody* body, const NewtonCollision* collision, void* userData);
 dFloat PHY_RAYCASTFILTER(const NewtonBody* body, const dFloat* normal, std::int32_t collisionId, void* userData,
                          dFloat intersectParam);
+
+// Casts the pick ray under window point (x, y), from the near plane to the far
+// one of the current camera, through the two filters above: afterwards
+// PICKEDBODY is the nearest movable body on it (or nullptr) and PICKEDPARAM
+// its fraction along the ray.
+void PHY_CASTPICKRAY(NewtonWorld* world, std::int32_t x, std::int32_t y);
+// The point at `fraction` along the pick ray under (x, y).
+TGLVector PHY_PICKRAYPOINT(std::int32_t x, std::int32_t y, float fraction);

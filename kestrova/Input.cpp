@@ -8,6 +8,7 @@
 std::int32_t SETKEY[501] = {};
 bool LEFTMOUSEDOWN = false, LEFTMOUSEDOWN2 = false;
 bool RIGHTMOUSEDOWN = false, RIGHTMOUSEDOWN2 = false;
+bool GRABMOUSEDOWN = false;
 std::int32_t XCOORD = 0, YCOORD = 0, ZCOORD = 0;
 std::int32_t SETMX = 0, SETMY = 0;
 std::int32_t SETOMX = 0, SETOMY = 0;
@@ -19,6 +20,22 @@ constexpr std::int32_t KEY_DOWN = -1;  // all bits set, like a Windows BOOL true
 constexpr std::int32_t KEY_UP = 0;
 
 bool inKeyTable(std::int32_t key) { return key >= 0 && key <= 500; }
+
+bool leftGrabs = false;  // the left button went down with Ctrl: its release ends the grab
+
+void grabButtonDown(std::int32_t lparam) {
+    platform::releaseMouseCapture();
+    platform::captureMouse();
+    GRABMOUSEDOWN = true;
+    SETOMX = LOWORD(lparam);
+    SETOMY = HIWORD(lparam);
+}
+
+void grabButtonUp() {
+    platform::releaseMouseCapture();
+    GRABMOUSEDOWN = false;
+    leftGrabs = false;
+}
 }  // namespace
 
 bool SETGLKEY(std::int32_t key) { return inKeyTable(key) && SETKEY[key] != KEY_UP; }
@@ -51,7 +68,12 @@ void MOUSEMOVEUPDATE(std::int32_t lparam) {
     }
 }
 
-void LEFTBUTTONDOWNUPDATE(std::int32_t lparam) {
+void LEFTBUTTONDOWNUPDATE(std::int32_t lparam, std::int32_t keyFlags) {
+    if (keyFlags & MK_CONTROL) {
+        leftGrabs = true;
+        grabButtonDown(lparam);
+        return;
+    }
     platform::releaseMouseCapture();
     platform::captureMouse();
     LEFTMOUSEDOWN = true;
@@ -61,6 +83,10 @@ void LEFTBUTTONDOWNUPDATE(std::int32_t lparam) {
 }
 
 void LEFTBUTTONUPUPDATE() {
+    if (leftGrabs) {
+        grabButtonUp();
+        return;
+    }
     platform::releaseMouseCapture();
     LEFTMOUSEDOWN = false;
     LEFTMOUSEDOWN2 = false;
@@ -79,6 +105,15 @@ void RIGHTBUTTONUPUPDATE() {
     platform::releaseMouseCapture();
     RIGHTMOUSEDOWN = false;
     RIGHTMOUSEDOWN2 = false;
+}
+
+void MIDDLEBUTTONDOWNUPDATE(std::int32_t lparam) {
+    leftGrabs = false;
+    grabButtonDown(lparam);
+}
+
+void MIDDLEBUTTONUPUPDATE() {
+    if (!leftGrabs) grabButtonUp();
 }
 
 void SETGLMOUSEMOVE(std::int32_t xyz, std::int32_t speed) {

@@ -155,7 +155,7 @@ std::int32_t GLWNDPROC(HWND window, std::uint32_t amessage, std::int32_t wparam,
         MOUSEMOVEUPDATE(lparam);
         break;
     case WM_LBUTTONDOWN:
-        LEFTBUTTONDOWNUPDATE(lparam);
+        LEFTBUTTONDOWNUPDATE(lparam, wparam);
         break;
     case WM_LBUTTONUP:
         LEFTBUTTONUPUPDATE();
@@ -165,6 +165,12 @@ std::int32_t GLWNDPROC(HWND window, std::uint32_t amessage, std::int32_t wparam,
         break;
     case WM_RBUTTONUP:
         RIGHTBUTTONUPUPDATE();
+        break;
+    case WM_MBUTTONDOWN:
+        MIDDLEBUTTONDOWNUPDATE(lparam);
+        break;
+    case WM_MBUTTONUP:
+        MIDDLEBUTTONUPUPDATE();
         break;
     default:
         break;

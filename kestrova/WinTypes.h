@@ -35,6 +35,11 @@ constexpr std::uint32_t WM_LBUTTONDOWN = 513;
 constexpr std::uint32_t WM_LBUTTONUP = 514;
 constexpr std::uint32_t WM_RBUTTONDOWN = 516;
 constexpr std::uint32_t WM_RBUTTONUP = 517;
+constexpr std::uint32_t WM_MBUTTONDOWN = 519;
+constexpr std::uint32_t WM_MBUTTONUP = 520;
+
+// Key flags in the word parameter of a mouse button message.
+constexpr std::int32_t MK_CONTROL = 0x0008;
 
 // Mouse positions travel in the long parameter: x in the low 16 bits, y in the high.
 constexpr std::int32_t MAKELPARAM(int x, int y) {

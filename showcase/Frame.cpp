@@ -3,6 +3,7 @@
 #include "kestrova/Input.h"
 #include "kestrova/Lights.h"
 #include "kestrova/OGLWindow.h"
+#include "showcase/BodyGrab.h"
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/Overlay.h"
@@ -86,6 +87,7 @@ void OPENGL_DRAW() {
 
     const SceneRow* scene = FINDSCENE(SELECTDEMO);
     if (scene && scene->view) scene->view();
+    GRABINSCENE(scene);
 
     glEnable(GL_BLEND);
     OPENGL_DRAW2D();

@@ -4,7 +4,6 @@
 #include "KEVA_Physics/PhyGravity.h"
 #include "KEVA_Physics/PhyPick.h"
 #include "kestrova/Input.h"
-#include "kestrova/Picking.h"
 #include "kestrova/RenderState.h"
 #include "kestrova/Solids.h"
 #include "kestrova/Texture.h"
@@ -16,12 +15,6 @@ namespace {
 
 TGLVector pickHit;  // where the pick ray met the body, for the release
 
-TGLVector pointOnRay(std::int32_t x, std::int32_t y, float fraction) {
-    const TGLVector a = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 0);
-    const TGLVector b = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 1);
-    return GLVECTOR(a.X + (b.X - a.X) * fraction, a.Y + (b.Y - a.Y) * fraction, a.Z + (b.Z - a.Z) * fraction);
-}
-
 void drawCharge(const TGLVector& centre) {
     TEXTUREOFF();
     glDisable(GL_LIGHTING);
@@ -32,28 +25,18 @@ void drawCharge(const TGLVector& centre) {
     TEXTUREON();
 }
 
-void castPickRay(NewtonWorld* world, std::int32_t x, std::int32_t y) {
-    PICKEDBODY = nullptr;
-    PICKEDPARAM = 1.1f;
-    const TGLVector a = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 0);
-    const TGLVector b = SCREENTOWORLD(static_cast<float>(x), static_cast<float>(y), 1);
-    const dFloat from[3] = {a.X, a.Y, a.Z};
-    const dFloat to[3] = {b.X, b.Y, b.Z};
-    NewtonWorldRayCast(world, from, to, PHY_RAYCASTFILTER, nullptr, PHY_RAYCASTPREFILTER);
-}
-
 }  // namespace
 
 void PHY_MOUSEPICKEXPLOSION(NewtonWorld* world, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                             float strength, float radius) {
     if (MOUSEPICKMODE && PICKEDBODY) {
-        pickHit = pointOnRay(x1, y1, PICKEDPARAM);
+        pickHit = PHY_PICKRAYPOINT(x1, y1, PICKEDPARAM);
         if (PICKEXPSTEP < 2 * strength) PICKEXPSTEP += 1;
         drawCharge(pickHit);
     }
     MOUSEPICKMODE = false;
     if (LEFTMOUSEDOWN2) {
-        castPickRay(world, x2, y2);
+        PHY_CASTPICKRAY(world, x2, y2);
         if (PICKEDBODY) {
             MOUSEPICKMODE = true;
             LEFTMOUSEDOWN = false;  // the button charges the explosion instead of turning the view

@@ -6,6 +6,7 @@
 #include "KEVA_Physics/PhyRandom.h"
 #include "kestrova/Lights.h"
 #include "kestrova/Platform.h"
+#include "showcase/BodyGrab.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
 
@@ -40,6 +41,7 @@ void REPLACEWORLD(NewtonWorld*& scene, NewtonWorld* fresh) {
         PICKEDBODY = nullptr;
         MOUSEPICKMODE = false;
     }
+    DROPGRABIN(old);
     NewtonDestroy(old);
 }
 

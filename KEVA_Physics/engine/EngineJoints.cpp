@@ -29,19 +29,6 @@ void wakeBodies(NewtonJoint& joint) {
     if (joint.parent) engine::wake(*joint.parent);
 }
 
-NewtonJoint* addJoint(const NewtonWorld* newtonWorld, JointKind kind, const NewtonBody* child,
-                      const NewtonBody* parent, std::unique_ptr<btTypedConstraint> constraint) {
-    NewtonWorld* world = edit(newtonWorld);
-    NewtonJoint* joint = world->memory.create<NewtonJoint>(world, kind, edit(child), edit(parent));
-    if (!joint) return nullptr;
-    joint->constraint = std::move(constraint);
-    joint->constraint->setOverrideNumSolverIterations(kJointPasses);
-    world->dynamics.addConstraint(joint->constraint.get(), true);
-    world->joints.add(joint);
-    wakeBodies(*joint);
-    return joint;
-}
-
 void replaceConstraint(NewtonJoint& joint, std::unique_ptr<btTypedConstraint> constraint) {
     btDiscreteDynamicsWorld& dynamics = joint.world->dynamics;
     dynamics.removeConstraint(joint.constraint.get());
@@ -74,7 +61,7 @@ NewtonJoint* NewtonConstraintCreateBall(const NewtonWorld* newtonWorld, const dF
     const btTransform pivot(btMatrix3x3::getIdentity(), engine::toVector(pivotPoint));
     const btVector3 inChild = frameIn(edit(childBody), pivot).getOrigin();
     const btVector3 inParent = frameIn(edit(parentBody), pivot).getOrigin();
-    NewtonJoint* joint = addJoint(newtonWorld, JointKind::Ball, childBody, parentBody,
+    NewtonJoint* joint = engine::addJoint(newtonWorld, JointKind::Ball, childBody, parentBody,
                                   std::make_unique<btPoint2PointConstraint>(edit(childBody)->rigid,
                                                                             rigidOf(edit(parentBody)), inChild,
                                                                             inParent));
@@ -111,7 +98,7 @@ NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* newtonWorld, const d
     btTransform frame = worldFrame(pivotPoint, pinDir);
     const btMatrix3x3 xToZ(0, 0, 1, 0, 1, 0, -1, 0, 0);
     frame.setBasis(frame.getBasis() * xToZ);
-    return addJoint(newtonWorld, JointKind::Hinge, childBody, parentBody,
+    return engine::addJoint(newtonWorld, JointKind::Hinge, childBody, parentBody,
                     std::make_unique<btHingeConstraint>(rigidOf(edit(parentBody)), edit(childBody)->rigid,
                                                         frameIn(edit(parentBody), frame),
                                                         frameIn(edit(childBody), frame)));
@@ -122,7 +109,7 @@ NewtonJoint* NewtonConstraintCreateSlider(const NewtonWorld* newtonWorld, const 
                                           const NewtonBody* parentBody) {
     if (!joinable(newtonWorld, childBody, parentBody)) return nullptr;
     const btTransform frame = worldFrame(pivotPoint, pinDir);
-    return addJoint(newtonWorld, JointKind::Slider, childBody, parentBody,
+    return engine::addJoint(newtonWorld, JointKind::Slider, childBody, parentBody,
                     std::make_unique<btSliderConstraint>(rigidOf(edit(parentBody)), edit(childBody)->rigid,
                                                          frameIn(edit(parentBody), frame),
                                                          frameIn(edit(childBody), frame), true));
@@ -139,10 +126,23 @@ NewtonJoint* NewtonConstraintCreateUpVector(const NewtonWorld* newtonWorld, cons
     upright->setLinearUpperLimit(btVector3(-1, -1, -1));
     upright->setAngularLowerLimit(btVector3(1, 0, 0));
     upright->setAngularUpperLimit(btVector3(-1, 0, 0));
-    return addJoint(newtonWorld, JointKind::UpVector, body, nullptr, std::move(upright));
+    return engine::addJoint(newtonWorld, JointKind::UpVector, body, nullptr, std::move(upright));
 }
 
 namespace engine {
+
+NewtonJoint* addJoint(const NewtonWorld* newtonWorld, JointKind kind, const NewtonBody* child,
+                      const NewtonBody* parent, std::unique_ptr<btTypedConstraint> constraint) {
+    NewtonWorld* world = edit(newtonWorld);
+    NewtonJoint* joint = world->memory.create<NewtonJoint>(world, kind, edit(child), edit(parent));
+    if (!joint) return nullptr;
+    joint->constraint = std::move(constraint);
+    joint->constraint->setOverrideNumSolverIterations(kJointPasses);
+    world->dynamics.addConstraint(joint->constraint.get(), true);
+    world->joints.add(joint);
+    wakeBodies(*joint);
+    return joint;
+}
 
 void destroyJoint(NewtonJoint& joint) {
     NewtonWorld& world = *joint.world;

@@ -170,7 +170,7 @@ struct NewtonBody {
     bool isDynamic() const { return mass > 0; }
 };
 
-enum class JointKind { Ball, Hinge, Slider, UpVector };
+enum class JointKind { Ball, Hinge, Slider, UpVector, Grab };
 
 struct NewtonJoint {
     NewtonJoint(NewtonWorld* owner, JointKind jointKind, NewtonBody* childBody, NewtonBody* parentBody)
@@ -285,6 +285,11 @@ void refreshBodyShape(NewtonBody& body);
 // round bodies meet rolling resistance, and contacts with a static mesh ignore
 // the edges inside its surface.
 void installContactCallbacks();
+
+// Puts a new joint into the world: Bullet solves it with the joints' passes,
+// and its bodies wake.
+NewtonJoint* addJoint(const NewtonWorld* newtonWorld, JointKind kind, const NewtonBody* child,
+                      const NewtonBody* parent, std::unique_ptr<btTypedConstraint> constraint);
 
 // Lifetimes: shapes are counted; a body or joint goes at once.
 void retainShape(NewtonCollision& shape);

@@ -37,3 +37,17 @@ NewtonBody* NewtonRagDollBoneGetBody(const NewtonRagDollBone* bone);
 void NewtonRagDollBoneSetLimits(const NewtonRagDollBone* bone, const dFloat* coneDir, dFloat minConeAngle,
                                 dFloat maxConeAngle, dFloat maxTwistAngle, const dFloat* bilateralConeDir,
                                 dFloat negativeBilateralConeAngle, dFloat positiveBilateralConeAngle);
+
+// Pulling a body with the mouse: its point that is at grabPoint (world space)
+// now is drawn towards a target, like a stiff, fully damped spring. The point
+// is asked to close `rate` of its distance to the target per second, never
+// faster than maxSpeed, and the pull accelerates the body by at most
+// maxAcceleration, so a grab cannot throw a body away. The target starts at
+// grabPoint. Null for a static body or one of another world. The grab keeps
+// its body awake; NewtonDestroyJoint lets it go (destroying the body or the
+// world does too).
+NewtonJoint* NewtonConstraintCreateGrab(const NewtonWorld* newtonWorld, const dFloat* grabPoint,
+                                        const NewtonBody* body, dFloat rate, dFloat maxSpeed, dFloat maxAcceleration);
+void NewtonGrabSetTarget(const NewtonJoint* grab, const dFloat* target);
+// Where the grabbed point is now (world space).
+void NewtonGrabGetPoint(const NewtonJoint* grab, dFloat* point);

@@ -135,7 +135,11 @@ void shutdownImGui() {
     imguiReady = false;
 }
 
-void postMouse(std::uint32_t message, int x, int y) { POSTGLMESSAGE(HWINDOW, message, 0, MAKELPARAM(x, y)); }
+// Like the window system, a button message carries whether Ctrl is held.
+void postMouse(std::uint32_t message, int x, int y) {
+    const std::int32_t keyFlags = (SDL_GetModState() & KMOD_CTRL) ? MK_CONTROL : 0;
+    POSTGLMESSAGE(HWINDOW, message, keyFlags, MAKELPARAM(x, y));
+}
 
 void translateEvent(const SDL_Event& event) {
     // Presses and moves over the menu belong to the menu; releases always reach
@@ -165,10 +169,12 @@ void translateEvent(const SDL_Event& event) {
         if (static_cast<float>(event.button.y) > menuBarHeight) menuAsked = false;
         if (event.button.button == SDL_BUTTON_LEFT) postMouse(WM_LBUTTONDOWN, event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_RIGHT) postMouse(WM_RBUTTONDOWN, event.button.x, event.button.y);
+        if (event.button.button == SDL_BUTTON_MIDDLE) postMouse(WM_MBUTTONDOWN, event.button.x, event.button.y);
         break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) postMouse(WM_LBUTTONUP, event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_RIGHT) postMouse(WM_RBUTTONUP, event.button.x, event.button.y);
+        if (event.button.button == SDL_BUTTON_MIDDLE) postMouse(WM_MBUTTONUP, event.button.x, event.button.y);
         break;
     default:
         break;

@@ -3,6 +3,8 @@
 
 #include "PhysicsTestSupport.h"
 
+#include "KEVA_Physics/engine/KEVA_NewtonExt.h"
+
 namespace {
 
 using EngineJoint = PhysicsTest;
@@ -133,6 +135,43 @@ TEST_F(EngineJoint, AnUpVectorKeepsTheBodyUprightButLetsItTurnAboutThePin) {
     const TGLBaseMatrix m = matrixOf(player);
     EXPECT_NEAR(m[5], 1, 1e-3f);
     EXPECT_GT(std::fabs(m[2]), 0.5f);  // turned about y
+}
+
+// A grab pulls a box across the world at no more than its speed, cannot lift
+// it with less pull than its weight, and lets it go when destroyed.
+TEST_F(EngineJoint, AGrabPullsAtMostAtItsSpeedAndNoHarderThanItsBound) {
+    NewtonBody* box = addBox(world, {0, 0, 0}, {1, 1, 1}, 3);
+    const dFloat corner[3] = {0.5f, 0.5f, 0.5f};
+    NewtonJoint* grab = NewtonConstraintCreateGrab(world, corner, box, 12, 20, 50);
+    const dFloat far[3] = {60.5f, 0.5f, 0.5f};
+    NewtonGrabSetTarget(grab, far);
+    const auto heldPoint = [&] {
+        Vec point;
+        NewtonGrabGetPoint(grab, &point.x);
+        return point;
+    };
+    float fastest = 0;  // the held point's speed
+    for (int step = 0; step < 300; ++step) {
+        const Vec before = heldPoint();
+        NewtonUpdate(world, 1.0f / 60.0f);
+        fastest = std::max(fastest, length(heldPoint() - before) * 60);
+    }
+    EXPECT_LT(length(heldPoint() - Vec{60.5f, 0.5f, 0.5f}), 0.1f);
+    EXPECT_GT(fastest, 15);
+    EXPECT_LT(fastest, 21);
+
+    NewtonDestroyJoint(world, grab);
+    simulate(world, 0.5f);
+    EXPECT_LT(positionOf(box).y, -0.5f);  // let go, it falls
+
+    // Too weak to hold the weight (5 < 9.81): it sinks however high the target.
+    NewtonBody* heavy = addBox(world, {0, 20, 0}, {1, 1, 1}, 3);
+    const dFloat top[3] = {0, 20, 0};
+    NewtonJoint* weak = NewtonConstraintCreateGrab(world, top, heavy, 12, 20, 5);
+    NewtonGrabSetTarget(weak, top);
+    simulate(world, 1);
+    EXPECT_LT(positionOf(heavy).y, 18.5f);
+    EXPECT_EQ(NewtonConstraintCreateGrab(world, top, nullptr, 12, 20, 5), nullptr);
 }
 
 TEST(EngineSpring, TheSpringDamperAccelerationTendsToHookesLawForShortSteps) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The scene runner writes an 800 x 600 PNG of the last frame and a JSON report,
 # lists the scenes with their keys, repeats a scene exactly with a fixed seed,
+# grabs a body with either grab button,
 # and plays a BVH motion as the model viewer does.
 # Usage: runner_smoke.sh KESTROVA_RUN OUT_DIR SAMPLES_DIR
 set -euo pipefail
@@ -22,6 +23,16 @@ done
 # The joints scene spins its bridge planks at random: the same seed, the same picture.
 for n in 1 2; do "$run" --scene 201 --frames 40 --seed 7 --png "$out/seed7-$n.png" 2>/dev/null; done
 cmp -s "$out/seed7-1.png" "$out/seed7-2.png" || { echo "--seed 7 gave two different pictures"; exit 1; }
+
+# The middle button and Ctrl with the left one both grab the top box of the wall and lift it away.
+grab="430,95@50-100 --move 640,60@60"
+for how in none middle ctrl-left; do
+  press=""; [ "$how" = none ] || press="--press-$how $grab"
+  # shellcheck disable=SC2086
+  "$run" --scene 204 --frames 100 --seed 3 $press --png "$out/grab-$how.png" 2>/dev/null
+done
+cmp -s "$out/grab-middle.png" "$out/grab-ctrl-left.png" || { echo "Ctrl+left grabbed otherwise than the middle button"; exit 1; }
+if cmp -s "$out/grab-none.png" "$out/grab-middle.png"; then echo "the middle button grabbed nothing"; exit 1; fi
 
 # The vehicle scene reports its car: driven with UP it stands on the ground, gone towards -z.
 "$run" --scene 808 --frames 60 --hold UP@20-60 --json "$out/v.json" 2>/dev/null

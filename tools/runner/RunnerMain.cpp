@@ -31,7 +31,7 @@
 
 namespace {
 
-// Keys, mouse moves and the left button reach the window procedure directly, frame-exact.
+// Keys, mouse moves and buttons reach the window procedure directly, frame-exact.
 void applyInput(const RunnerOptions& options, int frame) {
     std::vector<int> keys;
     for (const KeyHold& hold : options.holds) keys.push_back(hold.virtualKey);
@@ -52,13 +52,15 @@ void applyInput(const RunnerOptions& options, int frame) {
             platform::movePointer(move.x, move.y);
             GLWNDPROC(HWINDOW, WM_MOUSEMOVE, 0, MAKELPARAM(move.x, move.y));
         }
-    for (const LeftPress& press : options.presses) {
+    for (const MousePress& press : options.presses) {
         const std::int32_t where = MAKELPARAM(press.x, press.y);
+        const bool middle = press.button == MouseButton::Middle;
         if (frame == press.frames.first) {
             GLWNDPROC(HWINDOW, WM_MOUSEMOVE, 0, where);
-            GLWNDPROC(HWINDOW, WM_LBUTTONDOWN, 0, where);
+            GLWNDPROC(HWINDOW, middle ? WM_MBUTTONDOWN : WM_LBUTTONDOWN,
+                      press.button == MouseButton::CtrlLeft ? MK_CONTROL : 0, where);
         }
-        if (frame == press.frames.last + 1) GLWNDPROC(HWINDOW, WM_LBUTTONUP, 0, where);
+        if (frame == press.frames.last + 1) GLWNDPROC(HWINDOW, middle ? WM_MBUTTONUP : WM_LBUTTONUP, 0, where);
     }
 }
 

@@ -38,6 +38,14 @@ bool parsePoint(const std::string& text, int& x, int& y) {
     return comma != std::string::npos && parseInt(text.substr(0, comma), x) && parseInt(text.substr(comma + 1), y);
 }
 
+// The button a press option names.
+std::optional<MouseButton> mouseButtonOf(const std::string& flag) {
+    if (flag == "--press-left") return MouseButton::Left;
+    if (flag == "--press-middle") return MouseButton::Middle;
+    if (flag == "--press-ctrl-left") return MouseButton::CtrlLeft;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int virtualKeyFromName(const std::string& name) {
@@ -80,8 +88,9 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
             if (!splitAt(value, key, hold.frames) || (hold.virtualKey = virtualKeyFromName(key)) == 0)
                 return error = "bad hold (KEY@FIRST-LAST): " + value, std::nullopt;
             options.holds.push_back(hold);
-        } else if (flag == "--press-left") {
-            LeftPress press;
+        } else if (const auto button = mouseButtonOf(flag)) {
+            MousePress press;
+            press.button = *button;
             std::string where;
             if (!splitAt(value, where, press.frames) || !parsePoint(where, press.x, press.y))
                 return error = "bad press (X,Y@FIRST-LAST): " + value, std::nullopt;

@@ -1,7 +1,8 @@
 #pragma once
 // Command line of the scene runner:
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
-//                [--press-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
+//                [--press-left X,Y@FIRST-LAST]... [--press-middle X,Y@FIRST-LAST]...
+//                [--press-ctrl-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
 //                [--seed N] [--png FILE] [--json FILE]
 //   kestrova-run --model FILE [--motion FILE.bvh] [--frames N] [--png FILE] [--json FILE]
 //   kestrova-run --list-scenes
@@ -21,7 +22,12 @@ struct KeyHold {
     FrameRange frames;
 };
 
-struct LeftPress {
+// A mouse button held on the given frames: the left one, the middle one, or
+// the left one pressed with Ctrl.
+enum class MouseButton { Left, Middle, CtrlLeft };
+
+struct MousePress {
+    MouseButton button = MouseButton::Left;
     int x = 0, y = 0;
     FrameRange frames;
 };
@@ -37,7 +43,7 @@ struct RunnerOptions {
     int scene = 0;  // 0: stay on the start screen
     int frames = 60;
     std::vector<KeyHold> holds;
-    std::vector<LeftPress> presses;
+    std::vector<MousePress> presses;
     std::vector<MouseMove> moves;
     std::optional<std::uint32_t> seed;  // fixed seed of every scene build; none: the clock
     bool listScenes = false;
