@@ -21,21 +21,6 @@ void appendItem(const char* label, std::int32_t id) {
 
 void showHelp(const std::string& text) { SHOWINFOBOX(text.c_str(), "Informazioni demo"); }
 
-void chooseScene(const SceneRow& scene) {
-    SELECTDEMO = scene.code;
-    switch (scene.onChoice) {
-    case OnChoice::REBUILD:
-        if (scene.init) scene.init();
-        break;
-    case OnChoice::RESUME_WITH_HELP:
-        scene.view();
-        showHelp(scene.help);
-        break;
-    case OnChoice::RESUME:
-        break;
-    }
-}
-
 void showSceneHelp() {
     const SceneRow* scene = FINDSCENE(SELECTDEMO);
     if (!scene) return;
@@ -52,6 +37,21 @@ void showSceneHelp() {
 }
 
 }  // namespace
+
+void CHOOSESCENE(const SceneRow& scene, bool withHelp) {
+    SELECTDEMO = scene.code;
+    switch (scene.onChoice) {
+    case OnChoice::REBUILD:
+        if (scene.init) scene.init();
+        break;
+    case OnChoice::RESUME_WITH_HELP:
+        scene.view();
+        if (withHelp) showHelp(scene.help);
+        break;
+    case OnChoice::RESUME:
+        break;
+    }
+}
 
 // "&File", one pop-up per group of scene rows in code order, then "&?".
 void OPENGL_CREATEMENU() {
@@ -77,6 +77,6 @@ std::int32_t OPENGL_ADDCOMMAND(HWND, std::uint32_t, std::int32_t wparam, std::in
     const std::int32_t id = wparam;
     if (id == CMD_EXIT) std::exit(0);
     if (id == CMD_INFODEMO) showSceneHelp();
-    else if (const SceneRow* scene = FINDSCENE(id)) chooseScene(*scene);
+    else if (const SceneRow* scene = FINDSCENE(id)) CHOOSESCENE(*scene);
     return 0;
 }
