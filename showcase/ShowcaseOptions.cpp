@@ -65,7 +65,7 @@ std::string showcaseUsage(const std::string& program, const std::vector<SceneRow
                        "  --scene CODE      start in that scene, as choosing it in the menu does\n"
                        "  --tour [SECONDS]  show every scene in menu order, SECONDS each (10 if left out),\n"
                        "                    round and round, from --scene's scene if given; a key, a click\n"
-                       "                    or another scene chosen in the menu ends the tour\n"
+                       "                    or a menu command ends the tour\n"
                        "  --no-info         leave out the box shown while loading\n"
                        "  --help            print this and exit\n"
                        "  --version         print the version and exit\n"

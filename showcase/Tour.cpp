@@ -1,6 +1,7 @@
 #include "showcase/Tour.h"
 
 #include "kestrova/Input.h"
+#include "kestrova/OGLWindow.h"
 #include "kestrova/OutlineText.h"
 #include "kestrova/Platform.h"
 #include "showcase/MenuCommands.h"
@@ -20,9 +21,17 @@ struct TourState {
     std::size_t current = 0;
     std::uint32_t millisecondsEach = 0;
     std::uint32_t shownSince = 0;
+    bool menuUsed = false;
+    GLWNDPROCTYPE menuCommands = nullptr;  // the menu's own handler, still called
 };
 
 TourState tour;
+
+// Any menu command during the tour (a scene, even the one on screen, or "Info demo").
+std::int32_t commandDuringTour(HWND window, std::uint32_t message, std::int32_t wparam, std::int32_t lparam) {
+    tour.menuUsed = true;
+    return tour.menuCommands ? tour.menuCommands(window, message, wparam, lparam) : 0;
+}
 
 void show(std::size_t index) {
     tour.current = index;
@@ -33,10 +42,10 @@ void show(std::size_t index) {
     std::fflush(stdout);
 }
 
-// A key or button held in the window, or a scene other than the tour's (the
-// menu, Q): the user has taken over.
+// A menu command, a key or button held in the window, or the start screen (Q):
+// the user has taken over.
 bool userTookOver() {
-    if (SELECTDEMO != tour.scenes[tour.current]->code) return true;
+    if (tour.menuUsed || SELECTDEMO != tour.scenes[tour.current]->code) return true;
     if (LEFTMOUSEDOWN || RIGHTMOUSEDOWN) return true;
     return std::any_of(std::begin(SETKEY), std::end(SETKEY), [](std::int32_t state) { return state != 0; });
 }
@@ -49,6 +58,8 @@ void STARTTOUR(double seconds, std::int32_t first) {
         if (scene.view) tour.scenes.push_back(&scene);
     if (tour.scenes.empty()) return;
     tour.running = true;
+    tour.menuCommands = GETINPUTCOMMAND;
+    GETINPUTCOMMAND = commandDuringTour;
     tour.millisecondsEach = static_cast<std::uint32_t>(std::lround(seconds * 1000));
     const auto start = std::find_if(tour.scenes.begin(), tour.scenes.end(),
                                     [&](const SceneRow* scene) { return scene->code == first; });
@@ -59,6 +70,7 @@ void TOURPASS() {
     if (!tour.running) return;
     if (userTookOver()) {
         tour.running = false;
+        GETINPUTCOMMAND = tour.menuCommands;
         std::printf("tour: ended\n");
         std::fflush(stdout);
         return;

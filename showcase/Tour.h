@@ -1,8 +1,8 @@
 #pragma once
 // The tour (--tour): every scene in menu order for a while each, round and
 // round, with its menu label as a caption and a line "tour: CODE LABEL" on
-// standard output at each change. The user's first key, mouse button or choice
-// of another scene (or Q) ends it and leaves the scene in their hands.
+// standard output at each change. The user's first key, mouse button or menu
+// command ends it and leaves the scene in their hands.
 #include <cstdint>
 
 // Starts with scene `first` (the first scene when it is 0 or unknown), `seconds` per scene.
