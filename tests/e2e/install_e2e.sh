@@ -43,7 +43,7 @@ end_with_escape() {
   APP_PID=""
 }
 "$program" --scene 200 --no-info >"$out/scene.out" 2>"$out/scene.err" & APP_PID=$!
-win=$(wait_window "Kestrova - Kestrova Phy demo" 30) || fail "main window"
+win=$(wait_window "Kestrova - Kestrova Phy demo" 90) || fail "main window"
 # Every scene is built before the first frame: a busy machine takes a while.
 for _ in $(seq 120); do
   sleep 1
@@ -62,7 +62,7 @@ echo "ok: --scene 200 from another folder (floor $floor, logo $logo)"
 "$program" --help | awk '/^scenes:/ { on = 1; next } on { print $1 }' >"$out/scenes.txt"
 [ "$(wc -l <"$out/scenes.txt")" -ge 20 ] || fail "--help lists $(wc -l <"$out/scenes.txt") scenes"
 "$program" --tour 1 --no-info >"$out/tour.out" 2>"$out/tour.err" & APP_PID=$!
-win=$(wait_window "Kestrova - Kestrova Phy demo" 30) || fail "main window (tour)"
+win=$(wait_window "Kestrova - Kestrova Phy demo" 90) || fail "main window (tour)"
 scenes=$(wc -l <"$out/scenes.txt")
 for _ in $(seq 3000); do
   [ "$(grep -c '^tour: [0-9]' "$out/tour.out")" -gt "$scenes" ] && break
