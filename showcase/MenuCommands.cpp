@@ -21,21 +21,6 @@ void appendItem(const char* label, std::int32_t id) {
 
 void showHelp(const std::string& text) { SHOWINFOBOX(text.c_str(), "Informazioni demo"); }
 
-void showSceneHelp() {
-    const SceneRow* scene = FINDSCENE(SELECTDEMO);
-    if (!scene) return;
-    switch (scene->onChoice) {
-    case OnChoice::REBUILD:
-        if (!scene->help.empty()) showHelp(scene->help);
-        break;
-    case OnChoice::RESUME_WITH_HELP:
-        break;
-    case OnChoice::RESUME:
-        if (scene->view) scene->view();
-        break;
-    }
-}
-
 }  // namespace
 
 void CHOOSESCENE(const SceneRow& scene, bool withHelp) {
@@ -52,6 +37,25 @@ void CHOOSESCENE(const SceneRow& scene, bool withHelp) {
         break;
     }
 }
+
+namespace {
+
+void showSceneHelp() {
+    const SceneRow* scene = FINDSCENE(SELECTDEMO);
+    if (!scene) return;
+    switch (scene->onChoice) {
+    case OnChoice::REBUILD:
+        if (!scene->help.empty()) showHelp(scene->help);
+        break;
+    case OnChoice::RESUME_WITH_HELP:
+        break;
+    case OnChoice::RESUME:
+        if (scene->view) scene->view();
+        break;
+    }
+}
+
+}  // namespace
 
 // "&File", one pop-up per group of scene rows in code order, then "&?".
 void OPENGL_CREATEMENU() {

@@ -1,8 +1,8 @@
 // kestrova-datagen OUTDIR: writes the data files the program reads from its
 // working directory (icon, logo, gravity arrows, the landscape and the two
 // sceneries with their textures) into OUTDIR, the icon's sizes for a desktop
-// into OUTDIR/icons/NxN/apps/kestrova-phy.png (laid out as an icon theme), and the sample models and motion that
-// the model viewer shows into OUTDIR/samples.
+// into OUTDIR/icons/NxN/apps/kestrova-phy.png (laid out as an icon theme), and
+// the sample models and motion that the model viewer shows into OUTDIR/samples.
 #include "IcoWriter.h"
 #include "Pictures.h"
 #include "PngWriter.h"
