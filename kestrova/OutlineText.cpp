@@ -145,3 +145,23 @@ void PUTGLTEXT3D(float X, float Y, float Z, float SIZE, std::string_view TEXT) {
     glPopAttrib();
     glPopMatrix();
 }
+
+std::string WINDOWS1252TEXT(std::string_view utf8) {
+    const iconv_t converter = iconv_open("WINDOWS-1252//TRANSLIT", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);
+    std::string in(utf8), out(utf8.size(), '\0');  // never longer than the UTF-8 text
+    char* inPointer = in.data();
+    char* outPointer = out.data();
+    std::size_t inLeft = in.size(), outLeft = out.size();
+    while (inLeft > 0 && iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1)) {
+        if (outLeft == 0) break;
+        // A byte that is no UTF-8 at all: a '?' for it, and on with the rest.
+        *outPointer++ = '?';
+        --outLeft;
+        ++inPointer;
+        --inLeft;
+    }
+    iconv_close(converter);
+    out.resize(out.size() - outLeft);
+    return out;
+}

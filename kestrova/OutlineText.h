@@ -3,6 +3,7 @@
 // character code (Windows-1252), outlines in em units, each list ending with a
 // translation by the glyph's advance so that consecutive lists set a line of text.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 struct GLYPHMETRICSFLOAT {
@@ -24,3 +25,6 @@ void DELETEGLTEXT();
 void PUTGLTEXT(float X, float Y, float SIZE, std::string_view TEXT);
 // TEXT starting at (X, Y, Z) and running towards +X, SIZE units per em.
 void PUTGLTEXT3D(float X, float Y, float Z, float SIZE, std::string_view TEXT);
+// UTF-8 text (the menu's labels) in the lists' character codes; characters
+// that Windows-1252 lacks become '?'.
+std::string WINDOWS1252TEXT(std::string_view utf8);

@@ -3,6 +3,7 @@
 // an executable: WindowBackend (SDL2) for the program, OffscreenBackend (OSMesa)
 // for the tests and the scene runner.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -38,5 +39,7 @@ void parkPointer(int x, int y);
 void showMessageBox(const char* text, const char* caption, MessageBoxIcon icon, bool owned);
 // Milliseconds of a monotonic clock.
 std::uint32_t tickCount();
+// The folder the running program was started from, ending in "/"; "" when unknown.
+std::string programDirectory();
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
 # only those that are missing (as root, or through sudo). xfonts-base gives the
-# message boxes of SDL their core X fonts; clang and its run-time build the fuzz targets.
+# message boxes of SDL their core X fonts; clang and its run-time build the fuzz targets;
+# desktop-file-utils checks the installed desktop entry.
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,7 @@ packages=(
   libftgl-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgl-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
   libbullet-dev libgtest-dev libbenchmark-dev libx11-dev nlohmann-json3-dev
-  xvfb xdotool x11-utils x11-apps imagemagick xfonts-base lib3ds-dev
+  xvfb xdotool x11-utils x11-apps imagemagick xfonts-base lib3ds-dev desktop-file-utils
   clang libclang-rt-14-dev
 )
 

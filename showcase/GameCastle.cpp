@@ -2,6 +2,7 @@
 // stands on a wide floor.
 #include "KEVA_Physics/PhyScenery.h"
 #include "kestrova/Input.h"
+#include "showcase/DataFiles.h"
 #include "showcase/FirstPerson.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/PlayerScenes.h"
@@ -17,7 +18,7 @@ PHY_Bullet BULLETPLY3[11];
 void INITPLAYER3() {
     OPENPLAYERINIT(NEWWORLDPLY3, PLAYERPLY3, GLVECTOR(900, 900, 1200));
     NEWBOXPLY3[0].SETBOX(NEWWORLDPLY3, GLVECTOR(0, 0, 1200), GLVECTOR(0, 0, 0), GLVECTOR(800, 1, 1600), 0);
-    SCENEPLY3.LOADMODEL3DS(3.2f, "castello1.3ds");
+    SCENEPLY3.LOADMODEL3DS(3.2f, DATAFILE("castello1.3ds"));
     PHY_ADD3DSCOLLISION(NEWWORLDPLY3, BODY3DSPLY3, SCENEPLY3, false);
     CLOSEPLAYERINIT(NEWWORLDPLY3, PLAYERPLY3, GLVECTOR(0, 300, 450), 50);
 }

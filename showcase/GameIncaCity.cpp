@@ -2,6 +2,7 @@
 // temple of the scenery "citta incas.3ds".
 #include "KEVA_Physics/PhyScenery.h"
 #include "kestrova/Input.h"
+#include "showcase/DataFiles.h"
 #include "showcase/FirstPerson.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/PlayerScenes.h"
@@ -15,7 +16,7 @@ PHY_Bullet BULLETPLY2[11];
 
 void INITPLAYER2() {
     OPENPLAYERINIT(NEWWORLDPLY2, PLAYERPLY2, GLVECTOR(800, 800, 800));
-    SCENEPLY2.LOADMODEL3DS(2.5f, "citta incas.3ds");
+    SCENEPLY2.LOADMODEL3DS(2.5f, DATAFILE("citta incas.3ds"));
     PHY_ADD3DSCOLLISION(NEWWORLDPLY2, BODY3DSPLY2, SCENEPLY2, false);
     CLOSEPLAYERINIT(NEWWORLDPLY2, PLAYERPLY2, GLVECTOR(50, 60, -60), 50);
 }

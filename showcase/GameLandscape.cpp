@@ -1,6 +1,7 @@
 // "Paesaggio": the first-person player in a valley of the height map "grotta.ter".
 #include "kestrova/Input.h"
 #include "kestrova/Lights.h"
+#include "showcase/DataFiles.h"
 #include "showcase/FirstPerson.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/PlayerScenes.h"
@@ -15,8 +16,8 @@ PHY_Bullet BULLETPLY1[11];
 
 void INITPLAYER() {
     OPENPLAYERINIT(NEWWORLDPLY1, PLAYERPLY1, GLVECTOR(800, 800, 800));
-    HEIGHTMAPPLY1.TEXIMAGE = "grass.tga";
-    HEIGHTMAPPLY1.LOADFROMFILE(NEWWORLDPLY1, GLVECTOR(0, -100, 0), 15, "grotta.ter");
+    HEIGHTMAPPLY1.TEXIMAGE = DATAFILE("grass.tga");
+    HEIGHTMAPPLY1.LOADFROMFILE(NEWWORLDPLY1, GLVECTOR(0, -100, 0), 15, DATAFILE("grotta.ter"));
     CLOSEPLAYERINIT(NEWWORLDPLY1, PLAYERPLY1, GLVECTOR(60, 130, 0), 0);
 }
 

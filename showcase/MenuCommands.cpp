@@ -21,7 +21,9 @@ void appendItem(const char* label, std::int32_t id) {
 
 void showHelp(const std::string& text) { SHOWINFOBOX(text.c_str(), "Informazioni demo"); }
 
-void chooseScene(const SceneRow& scene) {
+}  // namespace
+
+void CHOOSESCENE(const SceneRow& scene, bool withHelp) {
     SELECTDEMO = scene.code;
     switch (scene.onChoice) {
     case OnChoice::REBUILD:
@@ -29,12 +31,14 @@ void chooseScene(const SceneRow& scene) {
         break;
     case OnChoice::RESUME_WITH_HELP:
         scene.view();
-        showHelp(scene.help);
+        if (withHelp) showHelp(scene.help);
         break;
     case OnChoice::RESUME:
         break;
     }
 }
+
+namespace {
 
 void showSceneHelp() {
     const SceneRow* scene = FINDSCENE(SELECTDEMO);
@@ -77,6 +81,6 @@ std::int32_t OPENGL_ADDCOMMAND(HWND, std::uint32_t, std::int32_t wparam, std::in
     const std::int32_t id = wparam;
     if (id == CMD_EXIT) std::exit(0);
     if (id == CMD_INFODEMO) showSceneHelp();
-    else if (const SceneRow* scene = FINDSCENE(id)) chooseScene(*scene);
+    else if (const SceneRow* scene = FINDSCENE(id)) CHOOSESCENE(*scene);
     return 0;
 }

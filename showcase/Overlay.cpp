@@ -7,6 +7,7 @@
 #include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/Shell.h"
+#include "showcase/Tour.h"
 
 #include <GL/gl.h>
 
@@ -39,6 +40,7 @@ void OPENGL_DRAW2D() {
     } else {
         PUTGLTEXT(-150, 0, 0.8f, "Selezionare un demo");
     }
+    DRAWTOURCAPTION();
     glColor3f(0.9f, 0.9f, 0.9f);
     glEnable(GL_LIGHTING);
     OPENGL_INIT(1000, 0, 0, 0, 0);

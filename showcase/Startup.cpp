@@ -7,6 +7,7 @@
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
 #include "kestrova/Texture.h"
+#include "showcase/DataFiles.h"
 #include "showcase/Frame.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/GravitySelector.h"
@@ -15,12 +16,16 @@
 
 #include <GL/gl.h>
 
+#include <string>
+
 namespace {
 
+std::string iconFile;  // the window keeps the name, not a copy
+
 void OPENGL_TEXTURE() {
-    TEXTURELOADTGAID("logoKestrova.tga", 0);
-    TEXTURELOADTGAID("Arrow01.tga", 1);
-    TEXTURELOADTGAID("Arrow01_2.tga", 2);
+    TEXTURELOADTGAID(DATAFILE("logoKestrova.tga").c_str(), 0);
+    TEXTURELOADTGAID(DATAFILE("Arrow01.tga").c_str(), 1);
+    TEXTURELOADTGAID(DATAFILE("Arrow01_2.tga").c_str(), 2);
 }
 
 }  // namespace
@@ -33,15 +38,16 @@ void OPENGL_CREATELIST() {
     INITALLSCENES();
 }
 
-void SHOWCASESTARTUP() {
+void SHOWCASESTARTUP(bool loadingBox) {
     ENABLEMENUBAR();
     CREATEMENUBAR = OPENGL_CREATEMENU;
     CREATEMOUSEMENU = OPENGL_CREATEMENU2;
     GETINPUTCOMMAND = OPENGL_ADDCOMMAND;
-    OGLWINDOWSETTING(ARROW, "", FILEICON, "KevaPhy.ico");
+    iconFile = DATAFILE("KevaPhy.ico");
+    OGLWINDOWSETTING(ARROW, "", FILEICON, iconFile.c_str());
     CREATEOGLWINDOW("Kestrova - Kestrova Phy demo", 800, 600, 32, FULLSCREEN);
     POSITIONWINDOW(platform::screenWidth() / 2 - WIDTH / 2, platform::screenHeight() / 2 - HEIGHT / 2);
-    SHOWINFOBOX("Attendere per il caricamento", "Informazione");
+    if (loadingBox) SHOWINFOBOX("Attendere per il caricamento", "Informazione");
     OPENGL_INIT(1000, 0, 0, 0, 0);
     SETGLREFRACTIVE();
     SETGLLIGHT(GL_LIGHT0, 0.1f, 0, 0, 0);

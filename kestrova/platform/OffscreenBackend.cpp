@@ -153,4 +153,7 @@ std::uint32_t tickCount() {
     return static_cast<std::uint32_t>(sinceBoot) + clockOffsetMs;
 }
 
+// The tests and the scene runner read the data files from their working directory.
+std::string programDirectory() { return ""; }
+
 }  // namespace platform

@@ -331,4 +331,11 @@ std::uint32_t tickCount() {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+std::string programDirectory() {
+    char* path = SDL_GetBasePath();
+    const std::string directory = path ? path : "";
+    SDL_free(path);
+    return directory;
+}
+
 }  // namespace platform

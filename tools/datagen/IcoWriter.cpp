@@ -1,8 +1,7 @@
 #include "IcoWriter.h"
 
 #include "LittleEndian.h"
-
-#include <stb_image_write.h>
+#include "PngWriter.h"
 
 namespace {
 
@@ -10,17 +9,6 @@ constexpr int PNG_SIZE = 256;
 constexpr std::uint32_t DIRECTORY_SIZE = 6;
 constexpr std::uint32_t ENTRY_SIZE = 16;
 constexpr std::uint32_t BITMAP_HEADER_SIZE = 40;
-
-Bytes pngEntry(const Image& image) {
-    Bytes png;
-    stbi_write_png_to_func(
-        [](void* context, void* data, int size) {
-            auto* out = static_cast<Bytes*>(context);
-            out->insert(out->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
-        },
-        &png, image.width, image.height, 4, image.rgba.data(), image.width * 4);
-    return png;
-}
 
 // A bottom-up 32-bit bitmap of twice the height (colours, then the AND mask that
 // marks fully transparent pixels for viewers that ignore alpha).
@@ -60,7 +48,7 @@ bool writeIco(const std::filesystem::path& path, std::span<const Image> images) 
     Bytes data;
     std::uint32_t offset = DIRECTORY_SIZE + ENTRY_SIZE * static_cast<std::uint32_t>(images.size());
     for (const Image& image : images) {
-        const Bytes entry = image.width == PNG_SIZE ? pngEntry(image) : bitmapEntry(image);
+        const Bytes entry = image.width == PNG_SIZE ? pngBytes(image) : bitmapEntry(image);
         directory.push_back(static_cast<std::uint8_t>(image.width % 256));  // 0 stands for 256
         directory.push_back(static_cast<std::uint8_t>(image.height % 256));
         directory.insert(directory.end(), {0, 0});  // no palette, reserved

@@ -1,9 +1,11 @@
 // kestrova-datagen OUTDIR: writes the data files the program reads from its
 // working directory (icon, logo, gravity arrows, the landscape and the two
-// sceneries with their textures) into OUTDIR, and the sample models and motion
-// that the model viewer shows into OUTDIR/samples.
+// sceneries with their textures) into OUTDIR, the icon's sizes for a desktop
+// into OUTDIR/icons/NxN/apps/kestrova-phy.png (laid out as an icon theme), and
+// the sample models and motion that the model viewer shows into OUTDIR/samples.
 #include "IcoWriter.h"
 #include "Pictures.h"
+#include "PngWriter.h"
 #include "Sceneries.h"
 #include "TgaWriter.h"
 #include "figure/FigureWriters.h"
@@ -26,7 +28,7 @@ bool writeText(const std::filesystem::path& path, const std::string& text) {
 }
 
 struct DataFile {
-    const char* name;
+    std::string name;
     std::function<bool(const std::filesystem::path&)> write;
 };
 
@@ -37,6 +39,9 @@ bool writeIcon(const std::filesystem::path& path) {
     for (const int size : {48, 32, 16, 256}) sizes.push_back(iconPicture(size));
     return writeIco(path, sizes);
 }
+
+// The sizes a desktop's icon theme asks for.
+constexpr int DESKTOP_ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 const DataFile DATA_FILES[] = {
     {"KevaPhy.ico", writeIcon},
@@ -66,8 +71,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path outDir = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(outDir / "samples", error);
     if (!std::filesystem::exists(FONT_FILE)) {
         std::fprintf(stderr, "kestrova-datagen: missing font %s (package fonts-dejavu-core)\n", FONT_FILE.c_str());
         return 1;
@@ -77,10 +80,18 @@ int main(int argc, char** argv) {
         files.push_back({texture.name, [&texture](const auto& path) {
                              return writeTga(path, texture.picture(), TgaCompression::None);
                          }});
-    for (const DataFile& file : files)
+    for (const int size : DESKTOP_ICON_SIZES) {
+        const std::string side = std::to_string(size);
+        files.push_back({"icons/" + side + "x" + side + "/apps/kestrova-phy.png",
+                         [size](const auto& path) { return writePng(path, iconPicture(size)); }});
+    }
+    for (const DataFile& file : files) {
+        std::error_code error;
+        std::filesystem::create_directories((outDir / file.name).parent_path(), error);
         if (!file.write(outDir / file.name)) {
             std::fprintf(stderr, "kestrova-datagen: could not write %s\n", (outDir / file.name).c_str());
             return 1;
         }
+    }
     return 0;
 }
