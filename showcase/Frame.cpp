@@ -7,6 +7,7 @@
 #include "showcase/MenuCommands.h"
 #include "showcase/Overlay.h"
 #include "showcase/SceneRegistry.h"
+#include "showcase/Screenshot.h"
 #include "showcase/Shell.h"
 #include "showcase/VehicleState.h"
 
@@ -90,4 +91,5 @@ void OPENGL_DRAW() {
     glEnable(GL_BLEND);
     OPENGL_DRAW2D();
     glDisable(GL_BLEND);
+    SCREENSHOTKEY();
 }
