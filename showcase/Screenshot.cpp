@@ -65,14 +65,16 @@ void SCREENSHOTKEY() {
     wasHeld = held;
 }
 
+std::string SCREENSHOTNOTICE() {
+    if (!notice.empty() && platform::tickCount() - noticeSince > kNoticeMs) notice.clear();
+    return notice;
+}
+
 void DRAWSCREENSHOTNOTICE() {
-    if (notice.empty()) return;
-    if (platform::tickCount() - noticeSince > kNoticeMs) {
-        notice.clear();
-        return;
-    }
+    const std::string line = SCREENSHOTNOTICE();
+    if (line.empty()) return;
     glDisable(GL_LIGHTING);
     glColor3f(0.9f, 0.9f, 0.9f);
-    PUTGLTEXT3D(static_cast<float>(0.05 - OVERLAYHALFWIDTH()), -1.45f, 0, 0.07f, notice);
+    PUTGLTEXT3D(static_cast<float>(0.05 - OVERLAYHALFWIDTH()), -1.45f, 0, 0.07f, line);
     glEnable(GL_LIGHTING);
 }

@@ -8,5 +8,7 @@
 std::string SCREENSHOTFILENAME(int scene, std::time_t when);
 // At the end of a frame, once the overlay is drawn: a fresh press of F12 writes that frame.
 void SCREENSHOTKEY();
-// In the overlay pass: the line about the last picture, while it is recent.
+// The line about the last picture ("Immagine salvata: PATH") while it is recent, else empty.
+std::string SCREENSHOTNOTICE();
+// In the overlay pass: that line in the bottom-left corner.
 void DRAWSCREENSHOTNOTICE();
