@@ -2,7 +2,7 @@
 // mouse unprojects to the point under it, a first-person view parks the pointer
 // at the new centre, F11 switches to the screen's size and back, and F12 writes
 // the frame as a PNG into the pictures folder and says so.
-#include "support/OffscreenGL.h"
+#include "showcase/SceneTestSupport.h"
 
 #include "KEVA_Physics/PhyPlayer.h"
 #include "kestrova/Input.h"
@@ -33,21 +33,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class WindowSize : public OffscreenGL {
+class WindowSize : public SceneTest {
 protected:
     void SetUp() override {
-        OffscreenGL::SetUp();
-        OPENGL_INIT(1000, 0, 0, 0, 0);
-        if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
+        SceneTest::SetUp();
         for (auto& counter : TIMER) counter = 0;
-        SETGRAVITY = 8;
-        SELECTDEMO = 209;  // a scene whose viewer draws nothing yet
+        SELECTDEMO = 299;  // a code of no scene: the frame draws only the arrows and the overlay
         resize(1600, 900);
     }
     void TearDown() override {
         GLWNDPROC(1, WM_LBUTTONUP, 0, 0);
-        for (auto& key : SETKEY) key = 0;
-        SELECTDEMO = 0;
+        SceneTest::TearDown();
         FULLSCREEN = false;
         resize(800, 600);
     }
@@ -133,7 +129,7 @@ TEST_F(WindowSize, F11SwitchesToTheWholeScreenAndBackToTheWindow) {
     EXPECT_EQ(HEIGHT, 900);
 }
 
-// F12 in scene 209 with the pictures folder in a fresh temporary folder.
+// F12 in the frame of code 299 with the pictures folder in a fresh temporary folder.
 class Screenshot : public WindowSize {
 protected:
     void SetUp() override {
@@ -161,10 +157,10 @@ TEST_F(Screenshot, F12WritesTheWholeFrameNamedAfterTheSceneAndNeverOverwrites) {
     for (int press = 0; press < 3; ++press) key(VK_F12);
     const auto written = pictures();
     ASSERT_EQ(written.size(), 3u);
-    // Named like "kestrova-209-20261209-183005.png"; a second one in the same second ends in "-2".
-    const std::regex named("kestrova-209-[0-9]{8}-[0-9]{6}(-[0-9]+)?\\.png");
+    // Named like "kestrova-299-20261209-183005.png"; a second one in the same second ends in "-2".
+    const std::regex named("kestrova-299-[0-9]{8}-[0-9]{6}(-[0-9]+)?\\.png");
     for (const fs::path& picture : written) EXPECT_TRUE(std::regex_match(picture.filename().string(), named)) << picture;
-    EXPECT_EQ(SCREENSHOTNOTICE().rfind("Immagine salvata: " + folder.string() + "/kestrova-209-", 0), 0u);
+    EXPECT_EQ(SCREENSHOTNOTICE().rfind("Immagine salvata: " + folder.string() + "/kestrova-299-", 0), 0u);
     // The PNG header holds the frame's size: 1600 x 900, big-endian, at bytes 16..23.
     std::ifstream png(written[0], std::ios::binary);
     unsigned char header[24] = {};
@@ -189,7 +185,7 @@ TEST_F(Screenshot, AFolderThatCannotBeWrittenIsReportedAndNothingBreaks) {
     fs::current_path(cwd);
     setenv("HOME", savedHome.c_str(), 1);
     EXPECT_TRUE(pictures().empty());
-    EXPECT_EQ(SCREENSHOTNOTICE().rfind("Impossibile salvare l'immagine: kestrova-209-", 0), 0u) << SCREENSHOTNOTICE();
+    EXPECT_EQ(SCREENSHOTNOTICE().rfind("Impossibile salvare l'immagine: kestrova-299-", 0), 0u) << SCREENSHOTNOTICE();
 }
 
 }  // namespace
