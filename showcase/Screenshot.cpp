@@ -75,6 +75,7 @@ void DRAWSCREENSHOTNOTICE() {
     if (line.empty()) return;
     glDisable(GL_LIGHTING);
     glColor3f(0.9f, 0.9f, 0.9f);
-    PUTGLTEXT3D(static_cast<float>(0.05 - OVERLAYHALFWIDTH()), -1.45f, 0, 0.07f, line);
+    // Under the logo, where the sky is dark in every scene: the overlay adds its light.
+    PUTGLTEXT3D(static_cast<float>(0.1 - OVERLAYHALFWIDTH()), 0.8f, 0, 0.07f, line);
     glEnable(GL_LIGHTING);
 }

@@ -10,5 +10,5 @@ std::string SCREENSHOTFILENAME(int scene, std::time_t when);
 void SCREENSHOTKEY();
 // The line about the last picture ("Immagine salvata: PATH") while it is recent, else empty.
 std::string SCREENSHOTNOTICE();
-// In the overlay pass: that line in the bottom-left corner.
+// In the overlay pass: that line under the logo.
 void DRAWSCREENSHOTNOTICE();
