@@ -4,6 +4,7 @@
 #include "kestrova/Menu.h"
 #include "kestrova/MessageQueue.h"
 #include "kestrova/Platform.h"
+#include "kestrova/WindowSize.h"
 
 #include <cstdlib>
 
@@ -136,6 +137,9 @@ std::int32_t GLWNDPROC(HWND window, std::uint32_t amessage, std::int32_t wparam,
         ACTIVE = false;
         POSTGLMESSAGE(0, WM_QUIT, 0, 0);
         return 0;
+    case WM_SIZE:
+        WINDOWRESIZED(lparam);
+        return 0;
     case WM_PAINT:
         return 0;  // nothing is drawn here; the main loop redraws every pass
     case WM_CONTEXTMENU:
@@ -143,6 +147,7 @@ std::int32_t GLWNDPROC(HWND window, std::uint32_t amessage, std::int32_t wparam,
         break;
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE) return GLWNDPROC(HWINDOW, WM_DESTROY, 0, 0);
+        if (wparam == VK_F11 && !SETGLKEY(VK_F11)) SWITCHFULLSCREEN();  // once per press, not on auto-repeat
         KEYDOWNUPDATE(wparam);
         break;
     case WM_KEYUP:

@@ -19,6 +19,9 @@ void releaseGLContext();
 void destroyWindow();
 void swapBuffers();
 void setWindowPosition(int x, int y, int width, int height);
+// Full screen on the desktop's resolution, or back to the window as it was;
+// the new size arrives as a size message.
+void setFullscreen(bool fullscreen);
 int screenWidth();
 int screenHeight();
 // Moves pending native events into the toolkit's message queue.

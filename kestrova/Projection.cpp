@@ -19,6 +19,16 @@ void setViewportToWindow(double a, double r, double g, double b) {
 double windowWidth() { return std::max(WIDTH, 1); }
 double windowHeight() { return std::max(HEIGHT, 1); }
 
+// The far plane of the last 3D set-up, kept for a change of the window's size.
+double perspectiveDepth = 1000.0;
+
+void setPerspective(double depth) {
+    perspectiveDepth = depth;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, windowWidth() / windowHeight(), 0.1, depth);
+}
+
 void enableDepthTest() {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -28,9 +38,7 @@ void enableDepthTest() {
 
 void OPENGL_INIT(double depth, double a, double r, double g, double b) {
     setViewportToWindow(a, r, g, b);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, windowWidth() / windowHeight(), 0.1, depth);
+    setPerspective(depth);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClearDepth(depth);
@@ -49,10 +57,18 @@ void OPENGL_I2D(double a, double r, double g, double b) {
     setViewportToWindow(a, r, g, b);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double halfHeight = 2.0 * windowHeight() / windowWidth();
-    glOrtho(-2.0, 2.0, -halfHeight, halfHeight, -2.0, 2.0);
+    glOrtho(-OVERLAYHALFWIDTH(), OVERLAYHALFWIDTH(), -kOverlayHalfHeight, kOverlayHalfHeight, -2.0, 2.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     enableDepthTest();
     glEnable(GL_NORMALIZE);
+}
+
+double OVERLAYHALFWIDTH() { return kOverlayHalfHeight * windowWidth() / windowHeight(); }
+
+// Between frames the projection is the 3D one: only the viewport and the aspect change.
+void FOLLOWWINDOWSIZE() {
+    glViewport(0, 0, WIDTH, HEIGHT);
+    setPerspective(perspectiveDepth);
+    glMatrixMode(GL_MODELVIEW);
 }

@@ -22,6 +22,7 @@ struct MSG_ {
 
 constexpr std::uint32_t WM_CREATE = 1;
 constexpr std::uint32_t WM_DESTROY = 2;
+constexpr std::uint32_t WM_SIZE = 5;
 constexpr std::uint32_t WM_PAINT = 15;
 constexpr std::uint32_t WM_CLOSE = 16;
 constexpr std::uint32_t WM_QUIT = 18;
@@ -57,5 +58,8 @@ constexpr int VK_LEFT = 37;
 constexpr int VK_UP = 38;
 constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
+constexpr int VK_F1 = 0x70;
+constexpr int VK_F11 = 0x7A;
+constexpr int VK_F12 = 0x7B;
 constexpr int VK_LSHIFT = 160;
 constexpr int VK_RSHIFT = 161;

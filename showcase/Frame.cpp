@@ -8,6 +8,7 @@
 #include "showcase/MenuCommands.h"
 #include "showcase/Overlay.h"
 #include "showcase/SceneRegistry.h"
+#include "showcase/Screenshot.h"
 #include "showcase/Shell.h"
 #include "showcase/VehicleState.h"
 
@@ -92,4 +93,5 @@ void OPENGL_DRAW() {
     glEnable(GL_BLEND);
     OPENGL_DRAW2D();
     glDisable(GL_BLEND);
+    SCREENSHOTKEY();
 }

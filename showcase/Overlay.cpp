@@ -6,6 +6,7 @@
 #include "kestrova/Solids.h"
 #include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
+#include "showcase/Screenshot.h"
 #include "showcase/Shell.h"
 #include "showcase/Tour.h"
 
@@ -24,7 +25,8 @@ void OPENGL_DRAW2D() {
     glDisable(GL_LIGHTING);
     glColor3f(1, 1, 1);
     glPushMatrix();
-    glTranslatef(-1.2916666f, 1.0833334f, 0);
+    // The logo keeps to the top-left corner whatever the window's shape.
+    glTranslatef(static_cast<float>(0.7083334 - OVERLAYHALFWIDTH()), 1.0833334f, 0);
     QUAD(-0.6666667f, 0.1666667f, 0, 0.6666667f, 0.1666667f, 0, -0.6666667f, -0.1666667f, 0, 0.6666667f, -0.1666667f,
          0);
     glPopMatrix();
@@ -43,5 +45,6 @@ void OPENGL_DRAW2D() {
     DRAWTOURCAPTION();
     glColor3f(0.9f, 0.9f, 0.9f);
     glEnable(GL_LIGHTING);
+    DRAWSCREENSHOTNOTICE();
     OPENGL_INIT(1000, 0, 0, 0, 0);
 }

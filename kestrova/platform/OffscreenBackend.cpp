@@ -3,16 +3,17 @@
 #include "kestrova/Platform.h"
 #include "kestrova/RendererMemory.h"
 
+#include "kestrova/FramePicture.h"
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
 
 #include <GL/osmesa.h>
-#include <stb_image_write.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -28,7 +29,9 @@ std::uint32_t lastSwapTick = 0;
 constexpr std::uint32_t kRefreshMs = 17;
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
-// The pointer starts at the centre of the 800 x 600 window, which always has the focus.
+// The size the window had before it went full screen.
+int windowedWidth = 0, windowedHeight = 0;
+// The pointer starts at the centre of the window, which always has the focus.
 int pointerX = 400, pointerY = 300;
 bool foreground = true;
 bool parkedThisFrame = false, parkedLastFrame = false;
@@ -66,9 +69,7 @@ std::vector<std::uint8_t> readFrontPixels(int& width, int& height) {
 bool writeFramePng(const char* path) {
     int w = 0, h = 0;
     auto rows = readFrontPixels(w, h);
-    // A screenshot is opaque, as the window is.
-    for (std::size_t i = 3; i < rows.size(); i += 4) rows[i] = 255;
-    return w > 0 && stbi_write_png(path, w, h, 4, rows.data(), w * 4) != 0;
+    return WRITEPNGFILE(path, w, h, std::move(rows));
 }
 
 int messageBoxCount() { return messageBoxes; }
@@ -85,7 +86,25 @@ bool registerWindowClass(int, const char*, int, const char*) { return true; }
 bool createWindow(const char*, int width, int height, bool) {
     bufferWidth = width;
     bufferHeight = height;
+    pointerX = width / 2;
+    pointerY = height / 2;
     return true;
+}
+
+bool resizeOffscreenWindow(int width, int height) {
+    if (!createOffscreenContext(width, height)) return false;
+    POSTGLMESSAGE(HWINDOW, WM_SIZE, 0, MAKELPARAM(width, height));
+    return true;
+}
+
+void setFullscreen(bool fullscreen) {
+    if (fullscreen) {
+        windowedWidth = bufferWidth;
+        windowedHeight = bufferHeight;
+        resizeOffscreenWindow(kScreenWidth, kScreenHeight);
+    } else if (windowedWidth > 0) {
+        resizeOffscreenWindow(windowedWidth, windowedHeight);
+    }
 }
 
 bool createGLContext(int) { return createOffscreenContext(bufferWidth, bufferHeight); }

@@ -7,6 +7,9 @@ namespace platform {
 
 // Makes an OSMesa context of the given size current (idempotent).
 bool createOffscreenContext(int width, int height);
+// The window resized by its user: a new buffer of that size, and the size
+// message the window system would post.
+bool resizeOffscreenWindow(int width, int height);
 // The colour buffer as rows of RGBA bytes, top row first.
 std::vector<std::uint8_t> readFrontPixels(int& width, int& height);
 // Message boxes are printed on standard error instead of waiting; tests read them here.

@@ -152,6 +152,8 @@ void translateEvent(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) POSTGLMESSAGE(HWINDOW, WM_CLOSE, 0, 0);
         else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) POSTGLMESSAGE(HWINDOW, WM_PAINT, 0, 0);
+        else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            POSTGLMESSAGE(HWINDOW, WM_SIZE, 0, MAKELPARAM(event.window.data1, event.window.data2));
         break;
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_RALT || event.key.keysym.sym == SDLK_F10)
@@ -225,7 +227,7 @@ bool createWindow(const char* title, int width, int height, bool fullscreen) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
     if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
     if (!window) return false;
@@ -273,6 +275,10 @@ void setWindowPosition(int x, int y, int, int) {
     if (!window) return;
     SDL_SetWindowPosition(window, x, y);
     SDL_RaiseWindow(window);
+}
+
+void setFullscreen(bool fullscreen) {
+    if (window) SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
 int screenWidth() {

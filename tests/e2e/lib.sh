@@ -1,12 +1,12 @@
 # Helpers for end-to-end tests of the real program under Xvfb.
 # Usage: source lib.sh; start_xvfb; ... ; the trap stops everything.
 
-start_xvfb() {
+start_xvfb() {  # [$1 = screen size WxHxDEPTH, 1280x1024x24 by default]
   # Xvfb picks a free display itself and writes its number once it is ready, so
   # tests started side by side never race for the same one.
   local numfile
   numfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 300); do
     [ -s "$numfile" ] && break

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The scene runner writes an 800 x 600 PNG of the last frame and a JSON report,
+# The scene runner writes an 800 x 600 PNG of the last frame (or one of --size) and a JSON report,
 # lists the scenes with their keys, repeats a scene exactly with a fixed seed,
 # grabs a body with either grab button,
 # and plays a BVH motion as the model viewer does.
@@ -12,8 +12,13 @@ rm -f "$out/a.png" "$out/a.json"
 
 [ -s "$out/a.png" ] || { echo "no PNG"; exit 1; }
 # IHDR: width and height as big-endian 32-bit numbers at bytes 16..23.
-size=$(od -An -tu1 -j16 -N8 "$out/a.png" | awk '{print ($1*16777216+$2*65536+$3*256+$4) "x" ($5*16777216+$6*65536+$7*256+$8)}')
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print ($1*16777216+$2*65536+$3*256+$4) "x" ($5*16777216+$6*65536+$7*256+$8)}'; }
+size=$(png_size "$out/a.png")
 [ "$size" = "800x600" ] || { echo "PNG is $size"; exit 1; }
+# --size resizes the window before the first frame.
+"$run" --frames 2 --size 1024x400 --png "$out/wide.png" 2>/dev/null
+[ "$(png_size "$out/wide.png")" = "1024x400" ] || { echo "--size 1024x400 gave $(png_size "$out/wide.png")"; exit 1; }
+if "$run" --size 1024 2>/dev/null; then echo "--size 1024 was not refused"; exit 1; fi
 for key in '"scene": 0' '"frames": 30' '"startup_ms"' '"frame_ms"' '"median"' '"p95"' '"max"' '"physics_ms"' '"bodies"' \
   '"nonfinite_bodies": 0' '"heap_peak_kb"'; do
   grep -q "$key" "$out/a.json" || { echo "JSON lacks $key"; cat "$out/a.json"; exit 1; }

@@ -134,6 +134,8 @@ int main(int argc, char** argv) {
     const auto startupBegin = RunClock::now();
     SHOWCASESTARTUP();
     const double startupMs = millisecondsSince(startupBegin);
+    // Resized as its user would; the size message is handled before the first frame.
+    if (options.width > 0 && platform::resizeOffscreenWindow(options.width, options.height)) SETGLMSG();
     if (options.scene != 0) POSTGLMESSAGE(HWINDOW, WM_COMMAND, options.scene, 0);
 
     std::vector<double> frameMs;

@@ -46,6 +46,13 @@ std::optional<MouseButton> mouseButtonOf(const std::string& flag) {
     return std::nullopt;
 }
 
+// "WxH" within what an offscreen buffer holds comfortably.
+bool parseSize(const std::string& text, int& width, int& height) {
+    const auto x = text.find('x');
+    return x != std::string::npos && parseInt(text.substr(0, x), width) && parseInt(text.substr(x + 1), height) &&
+           width >= 16 && height >= 16 && width <= 4096 && height <= 4096;
+}
+
 }  // namespace
 
 int virtualKeyFromName(const std::string& name) {
@@ -54,6 +61,9 @@ int virtualKeyFromName(const std::string& name) {
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
         return 0;
     }
+    int function = 0;
+    if (name.size() <= 3 && name[0] == 'F' && parseInt(name.substr(1), function) && function >= 1 && function <= 12)
+        return VK_F1 + function - 1;
     if (name == "UP") return VK_UP;
     if (name == "DOWN") return VK_DOWN;
     if (name == "LEFT") return VK_LEFT;
@@ -110,6 +120,9 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
             if (result.ec != std::errc() || result.ptr != end || seed > UINT32_MAX)
                 return error = "bad seed: " + value, std::nullopt;
             options.seed = static_cast<std::uint32_t>(seed);
+        } else if (flag == "--size") {
+            if (!parseSize(value, options.width, options.height))
+                return error = "bad size (WxH, 16 to 4096 each): " + value, std::nullopt;
         } else if (flag == "--model") {
             options.model = value;
         } else if (flag == "--motion") {
