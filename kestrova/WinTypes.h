@@ -54,3 +54,5 @@ constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_LSHIFT = 160;
 constexpr int VK_RSHIFT = 161;
+constexpr int VK_F1 = 0x70;
+constexpr int VK_F2 = 0x71;

@@ -7,6 +7,7 @@
 #include "kestrova/Lights.h"
 #include "kestrova/Platform.h"
 #include "showcase/GravityLevels.h"
+#include "showcase/ScenePause.h"
 #include "showcase/Shell.h"
 
 #include <cmath>
@@ -71,7 +72,7 @@ void SCENEMATERIAL(int r, int g, int b) { sceneMaterial(r, g, b, true, 50); }
 void SCENEMATERIALMATT(int r, int g, int b) { sceneMaterial(r, g, b, false, 10); }
 
 void STEPSCENE(NewtonWorld* world, float timestep) {
-    NewtonUpdate(world, timestep);
+    if (SCENEADVANCES()) NewtonUpdate(world, timestep);
     SELECTGRAVITY(SETGRAVITY);
 }
 

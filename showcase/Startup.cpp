@@ -12,6 +12,7 @@
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/SceneRegistry.h"
+#include "showcase/StatsPanel.h"
 
 #include <GL/gl.h>
 
@@ -49,9 +50,11 @@ void SHOWCASESTARTUP() {
 }
 
 void SHOWCASEPASS() {
+    BEGINFRAMESTATS();
     glClear(GL_COLOR_BUFFER_BIT);
     SETGLMSG();
     OPENGL_DRAW();
+    ENDFRAMESTATS();
     platform::swapBuffers();
 }
 

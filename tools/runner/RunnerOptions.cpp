@@ -46,6 +46,9 @@ int virtualKeyFromName(const std::string& name) {
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
         return 0;
     }
+    int function = 0;
+    if (name.size() <= 3 && name[0] == 'F' && parseInt(name.substr(1), function) && function >= 1 && function <= 12)
+        return VK_F1 + function - 1;
     if (name == "UP") return VK_UP;
     if (name == "DOWN") return VK_DOWN;
     if (name == "LEFT") return VK_LEFT;
@@ -62,6 +65,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
         const std::string& flag = args[i];
         if (flag == "--list-scenes") {
             options.listScenes = true;
+            continue;
+        }
+        if (flag == "--stats") {
+            options.stats = true;
             continue;
         }
         if (i + 1 >= args.size()) {

@@ -2,7 +2,7 @@
 // Command line of the scene runner:
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
 //                [--press-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
-//                [--seed N] [--png FILE] [--json FILE]
+//                [--seed N] [--stats] [--png FILE] [--json FILE]
 //   kestrova-run --model FILE [--motion FILE.bvh] [--frames N] [--png FILE] [--json FILE]
 //   kestrova-run --list-scenes
 #include <cstdint>
@@ -41,13 +41,14 @@ struct RunnerOptions {
     std::vector<MouseMove> moves;
     std::optional<std::uint32_t> seed;  // fixed seed of every scene build; none: the clock
     bool listScenes = false;
+    bool stats = false;  // the statistics panel from the first frame, as F2 shows it
     std::string model;   // a model or motion shown as the model viewer shows it, instead of a scene
     std::string motion;  // the BVH motion that moves the model's bones
     std::string png;
     std::string json;
 };
 
-// A key name: a letter, a digit, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
+// A key name: a letter, a digit, F1 to F12, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
 int virtualKeyFromName(const std::string& name);
 // Parses the arguments; on error returns nothing and fills `error`.
 std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& args, std::string& error);
