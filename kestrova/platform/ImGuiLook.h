@@ -1,6 +1,7 @@
 #pragma once
-// The toolkit's Dear ImGui context, alike in both backends: no settings files,
-// the menu's sans-serif face and the light colours.
+// What the two backends share of Dear ImGui: a context with one look (no
+// settings files, the menu's sans-serif face, the light colours) and the
+// program's panels to draw in it.
 
 namespace platform {
 // Creates the ImGui context with that look; the caller starts its renderer.
