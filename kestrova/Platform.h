@@ -40,6 +40,9 @@ bool parkedPointer(int& x, int& y);
 void parkPointer(int x, int y);
 // Modal box; `owned` keeps it above the program window.
 void showMessageBox(const char* text, const char* caption, MessageBoxIcon icon, bool owned);
+// Dear ImGui windows of the program (the statistics panel), drawn over each
+// frame after the menu bar; nullptr: none.
+void setPanelDrawer(void (*drawPanels)());
 // Milliseconds of a monotonic clock.
 std::uint32_t tickCount();
 // The folder the running program was started from, ending in "/"; "" when unknown.

@@ -59,6 +59,7 @@ constexpr int VK_UP = 38;
 constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_F1 = 0x70;
+constexpr int VK_F2 = 0x71;
 constexpr int VK_F11 = 0x7A;
 constexpr int VK_F12 = 0x7B;
 constexpr int VK_LSHIFT = 160;

@@ -7,6 +7,7 @@
 #include "showcase/CompoundScenes.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 NewtonWorld* NEWWORLDCMP4 = nullptr;
@@ -21,10 +22,10 @@ PHY_Bullet BULLETCMP4[11];
 namespace {
 
 // Every frame: the blast field (acting while "Z" is held) on one body, and a
-// random spin while it acts.
+// random spin while it acts and the world runs.
 void blast(const NewtonBody* body, bool active, std::int32_t spin) {
     PHY_ADDREALEXPLOSION(body, EXPPOS, 4, 16, 1, active);
-    if (active) PHY_SETRNDORIENTBODY(body, spin, 0, spin);
+    if (active && SCENEADVANCES()) PHY_SETRNDORIENTBODY(body, spin, 0, spin);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "showcase/Bricks.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 NewtonWorld* NEWWORLDCR2 = nullptr;
@@ -123,7 +124,7 @@ void VIEWCRANE2() {
     SCENEMATERIAL(255, 255, 255);
     if (!CUSTOMBOXCR2.empty()) {
         holdTrolleyOnArm();
-        driveCrane();
+        if (SCENEADVANCES()) driveCrane();
     }
     BULLETCR2[0].CREATEBULLET(NEWWORLDCR2, 15, 4.5f, 2, 1.5f, 0.5f, SETGLKEY('A'));
     DEBUGSCENE(NEWWORLDCR2);

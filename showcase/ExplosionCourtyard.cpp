@@ -7,6 +7,7 @@
 #include "showcase/ExplosionScenes.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 NewtonWorld* NEWWORLD8 = nullptr;
@@ -31,7 +32,7 @@ constexpr float kBlastStrength = 28;
 
 void blow() {
     for (const Blast& blast : kBlasts)
-        if (SETGLKEY(blast.key))
+        if (SETGLKEY(blast.key) && SCENEADVANCES())
             for (std::size_t i = 1; i < NEWBOX8.size(); ++i)
                 PHY_ADDEXPLOSION(NEWWORLD8, NEWBOX8[i].NEWBODY, blast.origin, kBlastStrength, blast.radius);
     // Key "4": the blast field, on while the key is held.

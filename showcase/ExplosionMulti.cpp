@@ -8,6 +8,7 @@
 #include "showcase/ExplosionScenes.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 NewtonWorld* NEWWORLD9 = nullptr;
@@ -60,7 +61,7 @@ void INITMULTIEXPLOSION() {
 void VIEWMULTIEXPLOSION() {
     if (SETGLKEY('R')) INITMULTIEXPLOSION();
     STEPSCENE(NEWWORLD9, 0.012f);
-    if (SETGLKEY('1')) blowAll();
+    if (SETGLKEY('1') && SCENEADVANCES()) blowAll();
     for (int k = 0; k < 3; ++k)
         if (SETGLKEY('2' + k)) blowOne(kPyramidX[k]);
     SCENEMATERIAL(192, 192, 192);

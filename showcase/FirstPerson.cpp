@@ -6,6 +6,7 @@
 #include "kestrova/WinTypes.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 
 #include <GL/gl.h>
 
@@ -29,17 +30,28 @@ void STARTPLAYERFRAME(PHY_PLAYERGAME& player, float mouseSpeed) {
     glRotatef(45, 0, -1, 0);
     glTranslatef(0, 10, 80);
     player.MOUSEMOVE(mouseSpeed);
-    player.MOVECOMMANDS(SETGLKEY(VK_UP), SETGLKEY(VK_DOWN), SETGLKEY(VK_LEFT), SETGLKEY(VK_RIGHT),
-                        SETGLKEY(VK_RSHIFT));
-    player.JUMP(SETGLKEY(VK_SPACE));
+    // Walking and jumping act through the world's update: a paused game keeps
+    // the player's velocity as it was.
+    if (SCENEADVANCES()) {
+        player.MOVECOMMANDS(SETGLKEY(VK_UP), SETGLKEY(VK_DOWN), SETGLKEY(VK_LEFT), SETGLKEY(VK_RIGHT),
+                            SETGLKEY(VK_RSHIFT));
+        player.JUMP(SETGLKEY(VK_SPACE));
+    }
     player.SETCAMERA(0);
 }
 
 void ENDPLAYERFRAME(NewtonWorld* world, PHY_Bullet (&bullets)[11], float power, float slice) {
     bullets[0].CREATEBULLET(world, 15, 4.5f, power, 1, 80, SETGLKEY('A'));
-    bullets[1].CREATEBULLETRAFFIC(world, 2, 15, 4.5f, 1, 1, 80, SETGLKEY('S'));
+    // A burst held while paused would stack its spheres on one spot.
+    bullets[1].CREATEBULLETRAFFIC(world, 2, 15, 4.5f, 1, 1, 80, SETGLKEY('S') && SCENEADVANCES());
     DEBUGSCENE(world);
-    PHY_UPDATEOPTIMIZE(world, slice);
+    if (!SCENEPAUSED) {
+        PHY_UPDATEOPTIMIZE(world, slice);
+        return;
+    }
+    // Paused, the game keeps no time to catch up on; O lets one slice through.
+    PHYACCTIMESLICE = 0;
+    if (SCENEADVANCES()) NewtonUpdate(world, slice / 1000.0f);
 }
 
 void GROUNDMATERIAL() { SETGLNEWMAT(0.3f, 0.3f, 0.3f, 0.5f, 0.5f, 0.5f, 0.6f, 0.6f, 0.6f, 0.2f, 0.2f, 0.2f, 50); }

@@ -7,9 +7,11 @@
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/Overlay.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 #include "showcase/Screenshot.h"
 #include "showcase/Shell.h"
+#include "showcase/StatsPanel.h"
 #include "showcase/VehicleState.h"
 
 #include <GL/gl.h>
@@ -85,6 +87,8 @@ void OPENGL_DRAW() {
     if (SELECTDEMO >= 800 && REPEATCOUNTER(TIMER[4], SETGLKEY('G'))) ENABLEGRAVITY = !ENABLEGRAVITY;
     if (REPEATCOUNTER(TIMER[5], SETGLKEY('D'))) ENABLEDEBUG = !ENABLEDEBUG;
     if (SETGLKEY('Q')) SELECTDEMO = 0;
+    PAUSEKEYS();
+    STATSKEY();
 
     const SceneRow* scene = FINDSCENE(SELECTDEMO);
     if (scene && scene->view) scene->view();

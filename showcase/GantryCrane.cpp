@@ -8,6 +8,7 @@
 #include "kestrova/Input.h"
 #include "showcase/HelpTexts.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 #include <algorithm>
@@ -131,7 +132,7 @@ void VIEWCRANE() {
     SCENEMATERIAL(255, 255, 255);
 
     holdTrolleyUnlessDriven();
-    driveKeys();
+    if (SCENEADVANCES()) driveKeys();
     stopTrolleyAtTheEnds();
     BULLETCR1[0].CREATEBULLET(NEWWORLDCR1, 15, 4.5f, 2, 1.5f, 0.5f, SETGLKEY('A'));
     DEBUGSCENE(NEWWORLDCR1);

@@ -2,6 +2,7 @@
 
 #include "kestrova/Menu.h"
 #include "kestrova/OGLWindow.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 #include "showcase/Shell.h"
 
@@ -25,6 +26,7 @@ void showHelp(const std::string& text) { SHOWINFOBOX(text.c_str(), "Informazioni
 
 void CHOOSESCENE(const SceneRow& scene, bool withHelp) {
     SELECTDEMO = scene.code;
+    RESUMESCENE();
     switch (scene.onChoice) {
     case OnChoice::REBUILD:
         if (scene.init) scene.init();

@@ -6,6 +6,7 @@
 #include "kestrova/Solids.h"
 #include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
+#include "showcase/ScenePause.h"
 #include "showcase/Screenshot.h"
 #include "showcase/Shell.h"
 #include "showcase/Tour.h"
@@ -39,6 +40,7 @@ void OPENGL_DRAW2D() {
     if (SELECTDEMO != 0) {
         PUTGLTEXT(70, 236, -0.05f, "GRAVITA");
         VIEWTYPEGRAVITY(180, 236, SETGRAVITY);
+        if (SCENEPAUSED) PUTGLTEXT(70, 206, -0.05f, "PAUSA");
     } else {
         PUTGLTEXT(-150, 0, 0.8f, "Selezionare un demo");
     }

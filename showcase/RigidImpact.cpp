@@ -7,6 +7,7 @@
 #include "showcase/HelpTexts.h"
 #include "showcase/RigidScenes.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 
 #include <GL/gl.h>
@@ -48,7 +49,7 @@ void VIEWIMPACT() {
     STEPSCENE(NEWWORLD3, TICKSCALEDSTEP(5000, 1000));
     glTranslatef(-10, 0, 10);
     for (const Push& push : kPushes)
-        if (SETGLKEY(push.key))
+        if (SETGLKEY(push.key) && SCENEADVANCES())
             for (const PHY_Cylinder& cylinder : NEWCYLINDER3)
                 PHY_ADDIMPULSE(cylinder.NEWBODY, GLVECTOR(push.strength, 0, 0));
     SCENEMATERIAL(192, 192, 192);

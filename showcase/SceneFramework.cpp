@@ -8,6 +8,7 @@
 #include "kestrova/Platform.h"
 #include "showcase/BodyGrab.h"
 #include "showcase/GravityLevels.h"
+#include "showcase/ScenePause.h"
 #include "showcase/Shell.h"
 
 #include <cmath>
@@ -73,7 +74,7 @@ void SCENEMATERIAL(int r, int g, int b) { sceneMaterial(r, g, b, true, 50); }
 void SCENEMATERIALMATT(int r, int g, int b) { sceneMaterial(r, g, b, false, 10); }
 
 void STEPSCENE(NewtonWorld* world, float timestep) {
-    NewtonUpdate(world, timestep);
+    if (SCENEADVANCES()) NewtonUpdate(world, timestep);
     SELECTGRAVITY(SETGRAVITY);
 }
 

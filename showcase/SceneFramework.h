@@ -42,7 +42,8 @@ void SCENEMATERIAL(int r, int g, int b);
 // The matt variant of the compound trees and pins: no specular light, shininess 10.
 void SCENEMATERIALMATT(int r, int g, int b);
 
-// Steps the scene's world and applies the gravity level chosen in the selector.
+// Steps the scene's world (unless it is paused) and applies the gravity level
+// chosen in the selector.
 void STEPSCENE(NewtonWorld* world, float timestep);
 // Collision outlines when debug drawing is on.
 void DEBUGSCENE(NewtonWorld* world);

@@ -17,4 +17,10 @@ bool REPEATCOUNTER(std::int32_t& counter, bool held) {
     return fire;
 }
 
+bool KEYTAPPED(bool& wasDown, bool down) {
+    const bool tapped = down && !wasDown;
+    wasDown = down;
+    return tapped;
+}
+
 bool SELECTTYPE(std::int32_t size, std::int32_t settype) { return size == settype; }

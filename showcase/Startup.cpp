@@ -13,6 +13,7 @@
 #include "showcase/GravitySelector.h"
 #include "showcase/MenuCommands.h"
 #include "showcase/SceneRegistry.h"
+#include "showcase/StatsPanel.h"
 
 #include <GL/gl.h>
 
@@ -55,9 +56,11 @@ void SHOWCASESTARTUP(bool loadingBox) {
 }
 
 void SHOWCASEPASS() {
+    BEGINFRAMESTATS();
     glClear(GL_COLOR_BUFFER_BIT);
     SETGLMSG();
     OPENGL_DRAW();
+    ENDFRAMESTATS();
     platform::swapBuffers();
 }
 

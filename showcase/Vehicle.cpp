@@ -10,6 +10,7 @@
 #include "kestrova/VectorSums.h"
 #include "kestrova/WinTypes.h"
 #include "showcase/SceneFramework.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 #include "showcase/Shell.h"
 #include "showcase/VehicleState.h"
@@ -51,7 +52,6 @@ const TGLVector GROUND[4] = {{-150, 0, -150}, {150, 0, -150}, {-150, 0, 150}, {1
 bool steering() { return SETGLKEY('A') || SETGLKEY(VK_LEFT) || SETGLKEY('D') || SETGLKEY(VK_RIGHT); }
 
 void readDriverKeys() {
-    if (REPEATCOUNTER(RESETTIMER, SETGLKEY('R'))) RESET();
     if (SETGLKEY('W') || SETGLKEY(VK_UP)) ACCELERATION = -5 / MASS[1];
     if (SETGLKEY('S') || SETGLKEY(VK_DOWN)) ACCELERATION = 5 / MASS[1];
     if (SETGLKEY('A') || SETGLKEY(VK_LEFT)) TURNANGLE = std::min(TURNANGLE + 1.25f / MASS[1], 30.0f);
@@ -170,14 +170,21 @@ void TESTVHEICLE() {
     ELAPSED = 0.05f;
     ACCELERATION = 0;
     MASS[1] = 3;
-    readDriverKeys();
-    steer();
-    drive();
+    if (REPEATCOUNTER(RESETTIMER, SETGLKEY('R'))) RESET();
+    // Paused, the car stands as it is and is only drawn.
+    const bool moves = SCENEADVANCES();
+    if (moves) {
+        readDriverKeys();
+        steer();
+        drive();
+    }
     drawCar();
     obstacles();
     ground();
-    fallOrStand();
-    bounceOffObstacles();
+    if (moves) {
+        fallOrStand();
+        bounceOffObstacles();
+    }
 }
 
 namespace {

@@ -6,8 +6,11 @@
 #include "kestrova/FramePicture.h"
 #include "kestrova/MessageQueue.h"
 #include "kestrova/OGLWindow.h"
+#include "kestrova/platform/ImGuiLook.h"
 
 #include <GL/osmesa.h>
+#include <imgui.h>
+#include <imgui_impl_opengl2.h>
 
 #include <algorithm>
 #include <chrono>
@@ -35,6 +38,24 @@ int windowedWidth = 0, windowedHeight = 0;
 int pointerX = 400, pointerY = 300;
 bool foreground = true;
 bool parkedThisFrame = false, parkedLastFrame = false;
+
+// The program's ImGui windows over the frame, as the window draws them (there
+// is no menu bar here). The context is made on first use and kept.
+void drawPanels() {
+    if (!panelDrawer) return;
+    if (!ImGui::GetCurrentContext()) {
+        createImGuiContext();
+        ImGui_ImplOpenGL2_Init();
+    }
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(static_cast<float>(bufferWidth), static_cast<float>(bufferHeight));
+    io.DeltaTime = static_cast<float>(kRefreshMs) / 1000.0f;
+    ImGui_ImplOpenGL2_NewFrame();
+    ImGui::NewFrame();
+    panelDrawer();
+    ImGui::Render();
+    ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+}
 
 }  // namespace
 
@@ -117,6 +138,7 @@ void destroyWindow() {}
 // step by the time between frames run at the speed they would in the window,
 // however fast the frames are drawn here.
 void swapBuffers() {
+    drawPanels();
     glFlush();
     const std::uint32_t now = tickCount();
     const std::uint32_t due = lastSwapTick + kRefreshMs;

@@ -9,6 +9,7 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/WinTypes.h"
 #include "kestrova/platform/FramePacer.h"
+#include "kestrova/platform/ImGuiLook.h"
 #include "kestrova/platform/KeyMapping.h"
 
 #include <SDL.h>
@@ -39,8 +40,6 @@ float menuBarHeight = 0;
 bool parkedThisFrame = false, parkedLastFrame = false;
 bool pointerHidden = false;
 FramePacer pacer(0);
-
-constexpr const char* kMenuFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 void ensureVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) SDL_InitSubSystem(SDL_INIT_VIDEO);
@@ -79,12 +78,12 @@ SDL_Cursor* fileCursor(const char* file) {
 
 void drawMenuBar() {
     const HMENU bar = attachedMenuBar();
-    if (!imguiReady || bar == 0) return;
+    if (!imguiReady || (bar == 0 && !panelDrawer)) return;
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
     ImGui::NewFrame();
     menuOpen = false;
-    if (ImGui::BeginMainMenuBar()) {
+    if (bar != 0 && ImGui::BeginMainMenuBar()) {
         menuBarHeight = ImGui::GetWindowHeight();
         for (const MenuItem& popup : menuItems(bar)) {
             if (!(popup.flags & MF_POPUP)) continue;
@@ -104,24 +103,16 @@ void drawMenuBar() {
         }
         ImGui::EndMainMenuBar();
     }
+    if (panelDrawer) panelDrawer();
     ImGui::Render();
     menuHasMouse = ImGui::GetIO().WantCaptureMouse;
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
 }
 
 void setupImGui() {
-    IMGUI_CHECKVERSION();
-    ImGui::CreateContext();
-    ImGuiIO& io = ImGui::GetIO();
-    io.IniFilename = nullptr;
-    io.LogFilename = nullptr;
+    createImGuiContext();
     // The pointer is the program's: its own cursor, hidden while a game holds it.
-    io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
-    if (SDL_RWops* probe = SDL_RWFromFile(kMenuFont, "rb")) {
-        SDL_RWclose(probe);
-        io.Fonts->AddFontFromFileTTF(kMenuFont, 15.0f, nullptr, io.Fonts->GetGlyphRangesDefault());
-    }
-    ImGui::StyleColorsLight();
+    ImGui::GetIO().ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
     ImGui_ImplSDL2_InitForOpenGL(window, glContext);
     ImGui_ImplOpenGL2_Init();
     imguiReady = true;

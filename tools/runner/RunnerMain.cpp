@@ -8,6 +8,7 @@
 #include "ModelRun.h"
 #include "RunnerOptions.h"
 #include "SceneKeys.h"
+#include "WorldDigest.h"
 
 #include "KEVA_Physics/PhyRandom.h"
 #include "KEVA_Physics/engine/EngineTiming.h"
@@ -16,9 +17,11 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/platform/OffscreenBackend.h"
 #include "showcase/PlayerScenes.h"
+#include "showcase/ScenePause.h"
 #include "showcase/SceneRegistry.h"
 #include "showcase/Shell.h"
 #include "showcase/Startup.h"
+#include "showcase/StatsPanel.h"
 #include "showcase/VehicleState.h"
 
 #include <algorithm>
@@ -66,11 +69,10 @@ void applyInput(const RunnerOptions& options, int frame) {
 
 std::string absolute(const std::string& path) { return path.empty() ? path : std::filesystem::absolute(path).string(); }
 
-// Bodies in the selected scene's world (0 on the start screen and in the vehicle scene).
-int bodiesInSelectedScene() {
+// The selected scene's world (none on the start screen and in the vehicle scene).
+const NewtonWorld* selectedWorld() {
     const SceneRow* scene = FINDSCENE(SELECTDEMO);
-    if (!scene || !scene->world || !*scene->world) return 0;
-    return NewtonWorldGetBodyCount(*scene->world);
+    return scene && scene->world ? *scene->world : nullptr;
 }
 
 // The car of the vehicle scene, so that tests of it need no pixels.
@@ -136,6 +138,7 @@ int main(int argc, char** argv) {
     const double startupMs = millisecondsSince(startupBegin);
     // Resized as its user would; the size message is handled before the first frame.
     if (options.width > 0 && platform::resizeOffscreenWindow(options.width, options.height)) SETGLMSG();
+    if (options.stats) SHOWSTATS(true);
     if (options.scene != 0) POSTGLMESSAGE(HWINDOW, WM_COMMAND, options.scene, 0);
 
     std::vector<double> frameMs;
@@ -161,7 +164,9 @@ int main(int argc, char** argv) {
             << ",\n  \"startup_ms\": " << startupMs << ",\n";
         writeSummary(out, "frame_ms", summarise(frameMs));
         writeSummary(out, "physics_ms", summarise(physicsMs));
-        out << "  \"bodies\": " << bodiesInSelectedScene() << ",\n";
+        out << "  \"bodies\": " << NewtonWorldGetBodyCount(selectedWorld()) << ",\n";
+        out << "  \"paused\": " << (SCENEPAUSED ? "true" : "false") << ",\n";
+        out << "  \"world_digest\": \"" << worldDigest(selectedWorld()) << "\",\n";
         checks.writeJson(out);
         if (SELECTDEMO == 808) writeVehicle(out);
         if (SELECTDEMO >= 700 && SELECTDEMO <= 702) writePlayer(out);

@@ -82,6 +82,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
             options.listScenes = true;
             continue;
         }
+        if (flag == "--stats") {
+            options.stats = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "missing value after " + flag;
             return std::nullopt;

@@ -3,7 +3,7 @@
 //   kestrova-run [--scene CODE] [--frames N] [--hold KEY@FIRST-LAST]...
 //                [--press-left X,Y@FIRST-LAST]... [--press-middle X,Y@FIRST-LAST]...
 //                [--press-ctrl-left X,Y@FIRST-LAST]... [--move X,Y@FRAME]...
-//                [--seed N] [--size WxH] [--png FILE] [--json FILE]
+//                [--seed N] [--size WxH] [--stats] [--png FILE] [--json FILE]
 //   kestrova-run --model FILE [--motion FILE.bvh] [--frames N] [--png FILE] [--json FILE]
 //   kestrova-run --list-scenes
 #include <cstdint>
@@ -48,13 +48,14 @@ struct RunnerOptions {
     std::optional<std::uint32_t> seed;  // fixed seed of every scene build; none: the clock
     int width = 0, height = 0;          // the window resized to this before the first frame; 0: as made
     bool listScenes = false;
+    bool stats = false;  // the statistics panel from the first frame, as F2 shows it
     std::string model;   // a model or motion shown as the model viewer shows it, instead of a scene
     std::string motion;  // the BVH motion that moves the model's bones
     std::string png;
     std::string json;
 };
 
-// A key name: a letter, a digit, F1 … F12, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
+// A key name: a letter, a digit, F1 to F12, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
 int virtualKeyFromName(const std::string& name);
 // Parses the arguments; on error returns nothing and fills `error`.
 std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& args, std::string& error);
