@@ -49,19 +49,18 @@ void setMass(NewtonBody& body, btScalar mass, const btVector3& inertia) {
     const bool dynamic = std::isfinite(mass) && mass > 0 && body.collision->kind != engine::ShapeKind::Tree;
     body.mass = dynamic ? std::max(mass, kLightestMass) : 0;
     body.inertia = dynamic ? sensibleInertia(body, body.mass, inertia) : btVector3(0, 0, 0);
-    btDiscreteDynamicsWorld& dynamics = body.world->dynamics;
-    dynamics.removeRigidBody(&body.rigid);
-    body.rigid.setMassProps(body.mass, body.inertia);
-    body.rigid.updateInertiaTensor();
-    // A body that turns alike about every axis feels no gyroscopic torque.
-    const bool alike = body.inertia.x() == body.inertia.y() && body.inertia.y() == body.inertia.z();
-    const int gyroscopic = BT_ENABLE_GYROSCOPIC_FORCE_IMPLICIT_BODY;
-    body.rigid.setFlags(alike ? body.rigid.getFlags() & ~gyroscopic : body.rigid.getFlags() | gyroscopic);
-    if (!dynamic) {
-        body.rigid.setLinearVelocity(btVector3(0, 0, 0));
-        body.rigid.setAngularVelocity(btVector3(0, 0, 0));
-    }
-    dynamics.addRigidBody(&body.rigid);
+    engine::changeOutsideDynamics(body, [&] {
+        body.rigid.setMassProps(body.mass, body.inertia);
+        body.rigid.updateInertiaTensor();
+        // A body that turns alike about every axis feels no gyroscopic torque.
+        const bool alike = body.inertia.x() == body.inertia.y() && body.inertia.y() == body.inertia.z();
+        const int gyroscopic = BT_ENABLE_GYROSCOPIC_FORCE_IMPLICIT_BODY;
+        body.rigid.setFlags(alike ? body.rigid.getFlags() & ~gyroscopic : body.rigid.getFlags() | gyroscopic);
+        if (!dynamic) {
+            body.rigid.setLinearVelocity(btVector3(0, 0, 0));
+            body.rigid.setAngularVelocity(btVector3(0, 0, 0));
+        }
+    });
     applyContinuousMode(body);
     engine::wake(body);
 }
@@ -123,13 +122,20 @@ void refreshBodyShape(NewtonBody& body) {
         body.massCentred->addChildShape(btTransform(btMatrix3x3::getIdentity(), -body.centreOfMass), shape);
         shape = body.massCentred.get();
     }
-    btDiscreteDynamicsWorld& dynamics = body.world->dynamics;
-    dynamics.removeRigidBody(&body.rigid);
-    body.rigid.setCollisionShape(shape);
-    useShapeFlags(body);
-    dynamics.addRigidBody(&body.rigid);
+    changeOutsideDynamics(body, [&] {
+        body.rigid.setCollisionShape(shape);
+        useShapeFlags(body);
+    });
     applyContinuousMode(body);
     wake(body);
+}
+
+void admitWaitingBodies(NewtonWorld& world) {
+    for (NewtonBody* body : world.waiting) {
+        world.dynamics.addRigidBody(&body->rigid);
+        body->inDynamics = true;
+    }
+    world.waiting.clear();
 }
 
 void destroyBody(NewtonBody& body) {
@@ -149,7 +155,11 @@ void destroyBody(NewtonBody& body) {
         NewtonJoint& joint = *world.joints[i];
         if (joint.child == &body || joint.parent == &body) destroyJoint(joint);
     }
-    world.dynamics.removeRigidBody(&body.rigid);
+    if (body.inDynamics) {
+        world.dynamics.removeRigidBody(&body.rigid);
+    } else {
+        world.waiting.erase(std::find(world.waiting.begin(), world.waiting.end(), &body));
+    }
     world.bodies.remove(&body);
     NewtonCollision& shape = *body.collision;
     world.memory.destroy(&body);
@@ -168,7 +178,7 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* newtonWorld, const NewtonCollisi
     world->bodies.add(body);
     body->rigid.setWorldTransform(engine::toTransform(matrix));
     useShapeFlags(*body);
-    world->dynamics.addRigidBody(&body->rigid);
+    world->waiting.push_back(body);
     return body;
 }
 

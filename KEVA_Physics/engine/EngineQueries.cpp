@@ -62,6 +62,7 @@ void NewtonWorldRayCast(const NewtonWorld* newtonWorld, const dFloat* p0, const 
     const btVector3 to = engine::toVector(p1);
     if (!world || !engine::finite(from) || !engine::finite(to)) return;
     if (!((to - from).length2() > SIMD_EPSILON * SIMD_EPSILON)) return;  // a ray of no length meets nothing
+    engine::admitWaitingBodies(*world);
     RayReport report(filter, prefilter, userData);
     world->dynamics.rayTest(from, to, report);
 }
@@ -75,6 +76,7 @@ void NewtonWorldForEachBodyInAABBDo(const NewtonWorld* newtonWorld, const dFloat
     const btVector3 corner = low;
     low.setMin(high);
     high.setMax(corner);
+    engine::admitWaitingBodies(*world);
     BodiesInBox inBox;
     world->broadphase.aabbTest(low, high, inBox);
     for (const NewtonBody* body : inBox.found) callback(body, userData);

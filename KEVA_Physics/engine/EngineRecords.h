@@ -162,6 +162,7 @@ struct NewtonBody {
     btScalar linearDamping = 0;
     bool continuous = false;
     bool outsideWorld = false;
+    bool inDynamics = false;  // handed to Bullet's world (see admitWaitingBodies)
     // Bullet sweeps it when it moves fast, with a sphere that stands for all of
     // it, so the world need not step in smaller steps for it.
     bool compactSwept = false;
@@ -225,6 +226,7 @@ struct NewtonWorld {
     int platform = 0;
     bool updating = false;
     std::vector<NewtonBody*> doomed;  // destroyed during an update: freed when it ends
+    std::vector<NewtonBody*> waiting;  // created, not yet handed to Bullet's world
     engine::Registry<NewtonRagDoll> ragdolls;
     engine::Registry<NewtonJoint> joints;
     engine::Registry<NewtonBody> bodies;
@@ -274,6 +276,24 @@ btMatrix3x3 basisAlong(const btVector3& axis);
 // The body's matrix (its shape's frame) and placing the body by it.
 btTransform bodyTransform(const NewtonBody& body);
 void placeBody(NewtonBody& body, const btTransform& transform);
+// A new body joins Bullet's world when the world is next stepped or asked
+// about its bodies. Until then its mass and shape change in place: Bullet
+// takes a body's kind only as it is added, and taking a body out again
+// searches every body and contact pair: for a scene of a thousand bricks
+// that would cost the square of their number.
+void admitWaitingBodies(NewtonWorld& world);
+// Runs change (of the body's mass or shape) while the body is out of Bullet's world.
+template <class Change>
+void changeOutsideDynamics(NewtonBody& body, Change&& change) {
+    if (!body.inDynamics) {
+        change();
+        return;
+    }
+    btDiscreteDynamicsWorld& dynamics = body.world->dynamics;
+    dynamics.removeRigidBody(&body.rigid);
+    change();
+    dynamics.addRigidBody(&body.rigid);
+}
 // Wakes the body and lets it move again if it is back inside the world.
 void wake(NewtonBody& body);
 bool insideWorld(const NewtonBody& body);

@@ -89,6 +89,25 @@ void applyForces(NewtonWorld& world) {
     }
 }
 
+// A body that has moved slower than Bullet's sleeping speeds for a second
+// falls asleep with its island (Bullet waits two): a wall of a thousand bricks
+// lands, settles and then costs next to nothing. Sooner, bodies that landed
+// deep in the floor would sleep before the gentle push had lifted them out.
+// Bullet keeps that time in one global; our worlds step with ours and leave
+// Bullet's as they found it.
+constexpr btScalar kRestBeforeSleep = btScalar(1);
+
+class RestBeforeSleep {
+public:
+    RestBeforeSleep() : bullets_(gDeactivationTime) { gDeactivationTime = kRestBeforeSleep; }
+    ~RestBeforeSleep() { gDeactivationTime = bullets_; }
+    RestBeforeSleep(const RestBeforeSleep&) = delete;
+    RestBeforeSleep& operator=(const RestBeforeSleep&) = delete;
+
+private:
+    btScalar bullets_;
+};
+
 void stopBodiesOutsideWorld(NewtonWorld& world) {
     for (NewtonBody* body : world.bodies.all()) {
         if (!body->isDynamic() || body->outsideWorld || !body->rigid.isActive()) continue;
@@ -117,6 +136,14 @@ NewtonWorld::NewtonWorld(NewtonAllocMemory allocate, NewtonFreeMemory release)
 }
 
 NewtonWorld::~NewtonWorld() {
+    // The contact pairs go first, all at once: taking the bodies out of Bullet's
+    // world one by one would search all the pairs for each body's own.
+    btOverlappingPairCache& pairs = *dynamics.getPairCache();
+    const btBroadphasePairArray& all = pairs.getOverlappingPairArray();
+    while (all.size() > 0) {
+        const btBroadphasePair& last = all[all.size() - 1];
+        pairs.removeOverlappingPair(last.m_pProxy0, last.m_pProxy1, &dispatcher);
+    }
     while (ragdolls.size()) engine::destroyRagDoll(*ragdolls[0]);
     while (joints.size()) engine::destroyJoint(*joints[0]);
     while (bodies.size()) engine::destroyBody(*bodies[0]);
@@ -200,10 +227,12 @@ void NewtonUpdate(const NewtonWorld* newtonWorld, dFloat timestep) {
     if (!world || world->updating) return;
     const auto started = std::chrono::steady_clock::now();
     const btScalar step = timestep >= kShortestStep ? std::min<btScalar>(timestep, kLongestStep) : kShortestStep;
+    engine::admitWaitingBodies(*world);
     world->updating = true;
     runForceCallbacks(*world, step);
     const int subSteps = engine::subStepCount(*world, step);
     const btScalar subStep = step / static_cast<btScalar>(subSteps);
+    const RestBeforeSleep rest;
     for (int i = 0; i < subSteps; ++i) {
         applyForces(*world);
         world->dynamics.stepSimulation(subStep, 0, subStep);
