@@ -93,7 +93,7 @@ struct Scene {
             c.SETCYLINDER(world, pos, rot, 0.6f, 2.2f, i == 0 ? 18 : 5, 0);
             add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
                 glRotatef(90, 0, 1, 0);
-                CILINDRO(0, 0, -c.H / 2, c.QUALITY, c.QUALITY, c.RADIUS, c.H, 1);
+                CILINDRO(0, 0, -c.H / 2, 1, c.QUALITY, c.RADIUS, c.H, 1);
             });
         }
         for (std::size_t i = 0; i < capsules.size(); ++i) {
@@ -127,7 +127,7 @@ struct Scene {
         PHY_CustomFaceCylinder& p = prisms[0];
         p.SETCUSTOMFACECYLINDER(world, pos, rot, 0.7f, 1.5f, 9, 0);
         add([&p] { p.DRAW(); }, p.CONVEXHULL.NEWBODY,
-            [&p] { CILINDRO(0, 0, -p.H / 2, p.QUALITY, p.QUALITY, p.RADIUS, p.H, 1); });
+            [&p] { CILINDRO(0, 0, -p.H / 2, 1, p.QUALITY, p.RADIUS, p.H, 1); });
         next(pos, rot);
         PHY_CUSTOMFACETORUS& t = tori[0];
         t.SETCUSTOMFACETORUS(world, pos, rot, 0.3f, 1, 16, 0);
