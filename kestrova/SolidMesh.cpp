@@ -70,8 +70,8 @@ void SolidMesh::end() {
         // apex, spread across them as they did when drawn as quads.
         case GL_QUADS:
             for (int i = 0; i + 3 < n; i += 4) {
-                addTriangle(first, i, i + 1, i + 3);
-                addTriangle(first, i + 1, i + 2, i + 3);
+                addTriangle(first, i, i + 1, i + 2);
+                addTriangle(first, i, i + 2, i + 3);
             }
             break;
         case GL_QUAD_STRIP:
