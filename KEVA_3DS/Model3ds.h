@@ -152,7 +152,11 @@ public:
     // (as TGLSkeleton::POSE gives for the skin skeleton); unbound vertices stay.
     void RENDERPOSED(const std::vector<clsMatrix>& pose) const;
 
-    // The display list when there is one, otherwise every mesh in render order.
+    // The display list when there is one, otherwise every mesh in render
+    // order, except that the opaque meshes go smallest box first: the large
+    // ones (the ground, a ring of hills) lie behind the small ones standing on
+    // them, and the depth test then spares the renderer the texturing of what
+    // the small ones hide. The picture is the same in any order.
     void RENDER() const;
     TGL3dsMesh* GETMESH(std::int32_t index) const { return FMESH[static_cast<std::size_t>(index)].get(); }
     TGL3dsMaterial* GETMATERIAL(std::int32_t index) const { return FMATERIAL[static_cast<std::size_t>(index)].get(); }
@@ -190,6 +194,8 @@ public:
     bool FLOADSKELETON = false;           // the last MilkShape file read has bones
 
 private:
+    bool seeThrough(std::int32_t meshIndex) const;
+    std::vector<std::int32_t> fillOrder() const;
     void clear();
     void clearMeshesAndMaterials();
 };

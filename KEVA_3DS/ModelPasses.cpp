@@ -80,14 +80,15 @@ void TGLAll3dsMesh::CALCULATESIZE() {
     }
 }
 
+bool TGLAll3dsMesh::seeThrough(std::int32_t meshIndex) const {
+    const std::vector<std::uint16_t>& ids = GETMESH(meshIndex)->FMATID;
+    return std::any_of(ids.begin(), ids.end(), [this](std::uint16_t id) {
+        const TGL3dsMaterial* material = materialOrNull(id);
+        return material && material->FTRANSPARENCY < 1.0f;
+    });
+}
+
 void TGLAll3dsMesh::CALCULATERENDERORDER() {
-    const auto seeThrough = [this](std::int32_t meshIndex) {
-        const std::vector<std::uint16_t>& ids = GETMESH(meshIndex)->FMATID;
-        return std::any_of(ids.begin(), ids.end(), [this](std::uint16_t id) {
-            const TGL3dsMaterial* material = materialOrNull(id);
-            return material && material->FTRANSPARENCY < 1.0f;
-        });
-    };
     // Each see-through mesh found is exchanged with the last place not yet
     // claimed, and the mesh brought forward is looked at in its turn.
     std::int32_t found = 0;

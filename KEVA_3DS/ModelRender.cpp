@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace {
 
 // Triangles whose material number names no material are drawn plain grey,
@@ -76,7 +78,21 @@ void TGLAll3dsMesh::RENDER() const {
         glCallList(static_cast<GLuint>(FDISPLAYLIST));
         return;
     }
-    for (std::int32_t i = 0; i < FNUMMESHES; ++i) GETMESH(FRENDERORDER[static_cast<std::size_t>(i)])->RENDER();
+    for (std::int32_t mesh : fillOrder()) GETMESH(mesh)->RENDER();
+}
+
+std::vector<std::int32_t> TGLAll3dsMesh::fillOrder() const {
+    const auto meshes = std::clamp<std::ptrdiff_t>(FNUMMESHES, 0, std::ssize(FRENDERORDER));
+    std::vector<std::int32_t> order(FRENDERORDER.begin(), FRENDERORDER.begin() + meshes);
+    const auto boxSize = [this](std::int32_t m) {
+        const TGL3dsMesh& mesh = *GETMESH(m);
+        const float dx = mesh.FMAXIMUM.X - mesh.FMINIMUM.X, dy = mesh.FMAXIMUM.Y - mesh.FMINIMUM.Y,
+                    dz = mesh.FMAXIMUM.Z - mesh.FMINIMUM.Z;
+        return dx * dx + dy * dy + dz * dz;
+    };
+    const auto opaqueEnd = std::stable_partition(order.begin(), order.end(), [this](std::int32_t m) { return !seeThrough(m); });
+    std::stable_sort(order.begin(), opaqueEnd, [&](std::int32_t a, std::int32_t b) { return boxSize(a) < boxSize(b); });
+    return order;
 }
 
 void TGLAll3dsMesh::COMPILEDISPLAYLIST() {

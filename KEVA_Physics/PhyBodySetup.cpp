@@ -25,6 +25,12 @@ void placeBody(NewtonBody* body, const TGLVector& pos, const TGLVector& rot, con
     PHY_SETBODYPROPCALLBACK(body);
 }
 
+void drawInPlace(const SolidMesh& mesh, const NewtonBody* body) {
+    TGLBaseMatrix place{};
+    NewtonBodyGetMatrix(body, place.data());
+    mesh.draw(place);
+}
+
 void drawBoxPlaced(bool shown, const NewtonBody* body, const TGLVector& min, const TGLVector& max) {
     const SolidKey key{BOX_SOLID, min.X, min.Y, min.Z, max.X, max.Y, max.Z};
     drawPlaced(shown, body, key, [&](SolidMesh& mesh) { CUBO(mesh, min.X, min.Y, min.Z, max.X, max.Y, max.Z, 1); });

@@ -31,15 +31,8 @@ void setUpKind(Kind& kind, NewtonBody* body, const TGLVector& pos, const TGLVect
     kind.DELLIST = true;
 }
 
-// Runs `draw` inside the body's current transform, unless the body is hidden:
-// for solids that are not batched (compound parts, ragdoll bones' lists).
-template <typename Draw>
-void drawInBody(bool shown, const NewtonBody* body, Draw&& draw) {
-    if (!shown) return;
-    PHY_GETBODYPOROPBEGIN(body);
-    draw();
-    PHY_GETBODYPOROPEND();
-}
+// Draws `mesh`, recorded in the body's frame, placed by the body's current matrix.
+void drawInPlace(const SolidMesh& mesh, const NewtonBody* body);
 
 // The kinds' numbers in the keys of their solids (SolidMeshCache.h).
 enum SolidKind { BOX_SOLID = 1, CONE_SOLID, CYLINDER_SOLID, CAPSULE_SOLID, SPHERE_SOLID, PRISM_SOLID, TORUS_SOLID };
@@ -49,10 +42,7 @@ enum SolidKind { BOX_SOLID = 1, CONE_SOLID, CYLINDER_SOLID, CAPSULE_SOLID, SPHER
 // every body of the same kind and sizes (`key`).
 template <typename Record>
 void drawPlaced(bool shown, const NewtonBody* body, const SolidKey& key, Record&& record) {
-    if (!shown) return;
-    TGLBaseMatrix place{};
-    NewtonBodyGetMatrix(body, place.data());
-    cachedSolid(key, record).draw(place);
+    if (shown) drawInPlace(cachedSolid(key, record), body);
 }
 
 // A box body's solid: the box between two corners of its frame, the texture

@@ -2,6 +2,7 @@
 
 #include "KEVA_Physics/PhyBodySetup.h"
 #include "kestrova/Matrix.h"
+#include "kestrova/SolidMesh.h"
 #include "kestrova/Solids.h"
 #include "kestrova/UnitCircle.h"
 
@@ -58,20 +59,22 @@ NewtonCollision* revolvedBlock(NewtonWorld* world, const TGLVector& offset, cons
     return points.shape(world);
 }
 
-// Pushes the matrix and moves into the block's frame: OFFSET, then the turn
-// of ROT (z, then y, then x), then POS.
+// The block's frame: OFFSET, then the turn of ROT (z, then y, then x), then
+// POS, then `inside` (how the block's solid stands in its own frame).
 template <typename Slot>
-void enterBlock(const Slot& slot) {
-    glPushMatrix();
-    glTranslatef(slot.OFFSET.X, slot.OFFSET.Y, slot.OFFSET.Z);
-    glRotatef(slot.ROT.Z, 0, 0, 1);
-    glRotatef(slot.ROT.Y, 0, 1, 0);
-    glRotatef(slot.ROT.X, 1, 0, 0);
-    glTranslatef(slot.POS.X, slot.POS.Y, slot.POS.Z);
+TGLBaseMatrix blockFrame(const Slot& slot, const TGLBaseMatrix& inside = MATRIXLOADIDENTITY()) {
+    TGLBaseMatrix frame = MATRIXEULERRAD(slot.ROT);
+    const TGLVector shift = MATRIXVECROT(slot.POS, frame);
+    MATRIXSETTRANSFORM(GLVECTOR(slot.OFFSET.X + shift.X, slot.OFFSET.Y + shift.Y, slot.OFFSET.Z + shift.Z), frame);
+    return MATRIXPRODUCT(frame, inside);
 }
 
+// The round blocks' solids stand along z and are turned to stand along y
+// (glRotatef(90, -1, 0, 0)).
+constexpr TGLBaseMatrix Z_TO_Y = {1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 1};
+
 // The side of a truncated cone along z from radius rOut at -h/2 to rIn at +h/2.
-void truncatedConeBand(float rIn, float rOut, float h, std::int32_t quality) {
+void truncatedConeBand(SolidSink& sink, float rIn, float rOut, float h, std::int32_t quality) {
     if (quality <= 0) return;  // a slot that was never built
     // Eight steps per segment: step 8i is the segment's angle a, step 8i + 1
     // is a plus an eighth of a segment, where the upper normals lean; the
@@ -79,19 +82,19 @@ void truncatedConeBand(float rIn, float rOut, float h, std::int32_t quality) {
     const std::int32_t steps = 8 * quality;
     const std::vector<CosSin>& circle = unitCircle(steps);
     const float z0 = -h / 2;
-    glBegin(GL_QUAD_STRIP);
+    sink.begin(GL_QUAD_STRIP);
     for (std::int32_t i = 0; i <= quality; ++i) {
         const CosSin& at = circle[8 * i];
         const CosSin& lean = circle[(8 * i + 1) % steps];
         const double s = (h + 2 * std::numbers::pi * i / quality) * rIn;
-        glNormal3d(rIn * lean.c, rIn * lean.s, 0);
-        glTexCoord2d(s, h);
-        glVertex3d(rIn * at.c, rIn * at.s, z0 + h);
-        glNormal3d(rOut * at.c, rOut * at.s, 0);
-        glTexCoord2d(s, 0);
-        glVertex3d(rOut * at.c, rOut * at.s, z0);
+        sink.normal(rIn * lean.c, rIn * lean.s, 0);
+        sink.texCoord(s, h);
+        sink.vertex(rIn * at.c, rIn * at.s, z0 + h);
+        sink.normal(rOut * at.c, rOut * at.s, 0);
+        sink.texCoord(s, 0);
+        sink.vertex(rOut * at.c, rOut * at.s, z0);
     }
-    glEnd();
+    sink.end();
 }
 
 }  // namespace
@@ -129,49 +132,62 @@ NewtonCollision* PHY_COMPOUNDBLOCKS::CYLINDER(NewtonWorld* world, const TGLVecto
     return revolvedBlock(world, offset, pos, rot, radius, radius, h, CYLINDER_.QUALITY);
 }
 
-void PHY_COMPOUNDBLOCKS::DRAW(PHY_COMPOUNDBLOCKSTYPE blockType) const {
-    if (!DELLIST) return;
+TGLBaseMatrix PHY_COMPOUNDBLOCKS::FRAME(PHY_COMPOUNDBLOCKSTYPE blockType) const {
     switch (blockType) {
-        case PHYCOMPBOX:
-            enterBlock(BOX_);
-            CUBO(BOX_.MIN.X, BOX_.MIN.Y, BOX_.MIN.Z, BOX_.MAX.X, BOX_.MAX.Y, BOX_.MAX.Z, 1);
-            break;
+        case PHYCOMPBOX: return blockFrame(BOX_);
+        case PHYCOMPBOX2: return blockFrame(BOX2_);
+        case PHYCOMPCONE: {
+            TGLBaseMatrix inside = Z_TO_Y;
+            inside[13] = -CONE_.H / 2;
+            return blockFrame(CONE_, inside);
+        }
+        case PHYCOMPTRUNCCONE: return blockFrame(TRUNCCONE_, Z_TO_Y);
+        case PHYCOMPCYLINDER: return blockFrame(CYLINDER_, Z_TO_Y);
+        case PHYCOMPSPHERE: {
+            const TGLVector& r = SPHERE_.RADIUS;
+            return blockFrame(SPHERE_, {r.X, 0, 0, 0, 0, r.Y, 0, 0, 0, 0, r.Z, 0, 0, 0, 0, 1});
+        }
+        case PHYCOMPTORUS: return blockFrame(TORUS_);
+    }
+    return MATRIXLOADIDENTITY();
+}
+
+void PHY_COMPOUNDBLOCKS::SOLID(SolidSink& sink, PHY_COMPOUNDBLOCKSTYPE blockType) const {
+    switch (blockType) {
+        case PHYCOMPBOX: CUBO(sink, BOX_.MIN.X, BOX_.MIN.Y, BOX_.MIN.Z, BOX_.MAX.X, BOX_.MAX.Y, BOX_.MAX.Z, 1); break;
         case PHYCOMPBOX2:
-            enterBlock(BOX2_);
-            CUBO(BOX2_.A1, BOX2_.B1, BOX2_.C1, BOX2_.D1, BOX2_.A2, BOX2_.B2, BOX2_.C2, BOX2_.D2, 1);
+            CUBO(sink, BOX2_.A1, BOX2_.B1, BOX2_.C1, BOX2_.D1, BOX2_.A2, BOX2_.B2, BOX2_.C2, BOX2_.D2, 1);
             break;
         case PHYCOMPCONE:
-            enterBlock(CONE_);
-            glTranslatef(0, -CONE_.H / 2, 0);
-            glRotatef(90, -1, 0, 0);
-            CONO(0, 0, 0, CONE_.QUALITY, CONE_.RADIUS, CONE_.H);
-            CONO(0, 0, 0, CONE_.QUALITY, CONE_.RADIUS, 0);
+            CONO(sink, 0, 0, 0, CONE_.QUALITY, CONE_.RADIUS, CONE_.H);
+            CONO(sink, 0, 0, 0, CONE_.QUALITY, CONE_.RADIUS, 0);
             break;
         case PHYCOMPTRUNCCONE:
-            enterBlock(TRUNCCONE_);
-            glRotatef(90, -1, 0, 0);
-            CONO(0, 0, -TRUNCCONE_.H / 2, TRUNCCONE_.QUALITY, TRUNCCONE_.ROUT, 0);
-            truncatedConeBand(TRUNCCONE_.RIN, TRUNCCONE_.ROUT, TRUNCCONE_.H, TRUNCCONE_.QUALITY);
-            CONO(0, 0, TRUNCCONE_.H / 2, TRUNCCONE_.QUALITY, TRUNCCONE_.RIN, 0);
+            CONO(sink, 0, 0, -TRUNCCONE_.H / 2, TRUNCCONE_.QUALITY, TRUNCCONE_.ROUT, 0);
+            truncatedConeBand(sink, TRUNCCONE_.RIN, TRUNCCONE_.ROUT, TRUNCCONE_.H, TRUNCCONE_.QUALITY);
+            CONO(sink, 0, 0, TRUNCCONE_.H / 2, TRUNCCONE_.QUALITY, TRUNCCONE_.RIN, 0);
             break;
+        // One band along the length, as the cylinder bodies draw theirs.
         case PHYCOMPCYLINDER:
-            enterBlock(CYLINDER_);
-            glRotatef(90, -1, 0, 0);
-            CILINDRO(0, 0, -CYLINDER_.H / 2, CYLINDER_.QUALITY, CYLINDER_.QUALITY, CYLINDER_.RADIUS, CYLINDER_.H, 1);
+            CILINDRO(sink, 0, 0, -CYLINDER_.H / 2, 1, CYLINDER_.QUALITY, CYLINDER_.RADIUS, CYLINDER_.H, 1);
             break;
-        case PHYCOMPSPHERE:
-            enterBlock(SPHERE_);
-            glScalef(SPHERE_.RADIUS.X, SPHERE_.RADIUS.Y, SPHERE_.RADIUS.Z);
-            SFERA(0, 0, 0, 1, SPHERE_.QUALITY);
-            break;
-        case PHYCOMPTORUS:
-            enterBlock(TORUS_);
-            TOROIDE(0, 0, 0, TORUS_.TUBER, TORUS_.RADIUS, TORUS_.SIDES, TORUS_.RINGS);
-            break;
-        default:
-            return;
+        case PHYCOMPSPHERE: SFERA(sink, 0, 0, 0, 1, SPHERE_.QUALITY); break;
+        case PHYCOMPTORUS: TOROIDE(sink, 0, 0, 0, TORUS_.TUBER, TORUS_.RADIUS, TORUS_.SIDES, TORUS_.RINGS); break;
     }
+}
+
+void PHY_COMPOUNDBLOCKS::DRAW(PHY_COMPOUNDBLOCKSTYPE blockType) const {
+    if (!DELLIST) return;
+    glPushMatrix();
+    glMultMatrixf(FRAME(blockType).data());
+    SOLID(immediateSink(), blockType);
     glPopMatrix();
+}
+
+void PHY_COMPOUNDBLOCKS::RECORD(SolidMesh& mesh, PHY_COMPOUNDBLOCKSTYPE blockType) const {
+    if (!DELLIST) return;
+    mesh.setFrame(FRAME(blockType));
+    SOLID(mesh, blockType);
 }
 
 void PHY_COMPOUNDBLOCKS::DELETE() { DELLIST = false; }

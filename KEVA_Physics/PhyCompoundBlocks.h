@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+class SolidMesh;
+class SolidSink;
+
 enum PHY_COMPOUNDBLOCKSTYPE : std::uint8_t {
     PHYCOMPBOX = 0,
     PHYCOMPBOX2 = 1,
@@ -75,5 +78,12 @@ struct PHY_COMPOUNDBLOCKS {
     // Draws the slot of `blockType` in compound space; the caller brackets
     // the blocks of one compound with its body transform.
     void DRAW(PHY_COMPOUNDBLOCKSTYPE blockType) const;
+    // Records the same into `mesh` (in compound space), to be drawn placed by
+    // the compound's body.
+    void RECORD(SolidMesh& mesh, PHY_COMPOUNDBLOCKSTYPE blockType) const;
+    // Where the slot's solid stands in compound space, and the solid itself
+    // in its own frame.
+    TGLBaseMatrix FRAME(PHY_COMPOUNDBLOCKSTYPE blockType) const;
+    void SOLID(SolidSink& sink, PHY_COMPOUNDBLOCKSTYPE blockType) const;
     void DELETE();
 };

@@ -1,9 +1,7 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 
 #include "KEVA_Physics/PhyBodySetup.h"
-#include "kestrova/SolidMesh.h"
-#include "kestrova/Solids.h"
-#include "kestrova/UnitCircle.h"
+#include "KEVA_Physics/PhyBodySolids.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,29 +26,6 @@ NewtonBody* addAlongX(Axial& kind, NewtonWorld* world, NewtonCollision* shape, f
     kind.H = h;
     kind.QUALITY = quality;
     return phy::bodyFromShape(world, shape);
-}
-
-// The solids of revolution stand along z; the kinds along x turn them
-// (glRotatef(90, 0, 1, 0)), and the cone's base is turned over once more
-// (glRotatef(180, 1, 0, 0)).
-constexpr TGLBaseMatrix Z_TO_X = {0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1};
-constexpr TGLBaseMatrix Z_TO_X_TURNED_OVER = {0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1};
-
-// The straight part of a capsule: an open tube from z = -half to z = +half.
-void capsuleTube(SolidSink& sink, float radius, float half, std::int32_t quality) {
-    if (quality <= 0) return;
-    const std::vector<CosSin>& circle = unitCircle(quality);
-    sink.begin(GL_TRIANGLE_STRIP);
-    for (std::int32_t j = 0; j <= quality; ++j) {
-        const CosSin& at = circle[j];
-        const double s = (2 * half + 2 * std::numbers::pi * j / quality) * radius;
-        sink.normal(at.c, at.s, 0);
-        sink.texCoord(s, 2 * half / 3);
-        sink.vertex(radius * at.c, radius * at.s, half);
-        sink.texCoord(s, 0);
-        sink.vertex(radius * at.c, radius * at.s, -half);
-    }
-    sink.end();
 }
 
 }  // namespace
@@ -90,15 +65,7 @@ NewtonBody* PHY_Cone::ADDCONE(NewtonWorld* world, float radius, float h, std::in
 
 TGLVector PHY_Cone::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
-void PHY_Cone::DRAW() const {
-    const SolidKey key{phy::CONE_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
-    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
-        mesh.setFrame(Z_TO_X);
-        CONO(mesh, 0, 0, -H / 2, QUALITY, RADIUS, H);
-        mesh.setFrame(Z_TO_X_TURNED_OVER);
-        CONO(mesh, 0, 0, H / 2, QUALITY, RADIUS, 0);  // the base
-    });
-}
+void PHY_Cone::DRAW() const { phy::drawCone(DELLIST, NEWBODY, RADIUS, H, QUALITY); }
 
 void PHY_Cone::DELETE() { DELLIST = false; }
 
@@ -115,13 +82,7 @@ NewtonBody* PHY_Cylinder::ADDCYLINDER(NewtonWorld* world, float radius, float h,
 
 TGLVector PHY_Cylinder::ADDINERTIA(float radius, float h, float mass) const { return axialInertia(radius, h, mass); }
 
-void PHY_Cylinder::DRAW() const {
-    const SolidKey key{phy::CYLINDER_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
-    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
-        mesh.setFrame(Z_TO_X);
-        CILINDRO(mesh, 0, 0, -H / 2, QUALITY, QUALITY, RADIUS, H, 1);
-    });
-}
+void PHY_Cylinder::DRAW() const { phy::drawCylinder(DELLIST, NEWBODY, RADIUS, H, QUALITY); }
 
 void PHY_Cylinder::DELETE() { DELLIST = false; }
 
@@ -140,13 +101,7 @@ TGLVector PHY_Capsule::ADDINERTIA(float radius, float h, float mass) const { ret
 
 void PHY_Capsule::DRAW() const {
     const float half = (std::max(H, 1.0f) - 2 * RADIUS) / 2;  // of the straight part
-    const SolidKey key{phy::CAPSULE_SOLID, RADIUS, half, static_cast<float>(QUALITY)};
-    phy::drawPlaced(DELLIST, NEWBODY, key, [this, half](SolidMesh& mesh) {
-        SFERA(mesh, -half, 0, 0, RADIUS, QUALITY);
-        SFERA(mesh, half, 0, 0, RADIUS, QUALITY);
-        mesh.setFrame(Z_TO_X);
-        capsuleTube(mesh, RADIUS, half, QUALITY);
-    });
+    phy::drawCapsule(DELLIST, NEWBODY, RADIUS, half, QUALITY);
 }
 
 void PHY_Capsule::DELETE() { DELLIST = false; }
@@ -168,12 +123,6 @@ TGLVector PHY_Sphere::ADDINERTIA(const TGLVector& radius, float mass) const {
     return rootInertia(radius.X, radius.Y, radius.Z, mass);
 }
 
-void PHY_Sphere::DRAW() const {
-    const SolidKey key{phy::SPHERE_SOLID, RADIUS.X, RADIUS.Y, RADIUS.Z, static_cast<float>(QUALITY)};
-    phy::drawPlaced(DELLIST, NEWBODY, key, [this](SolidMesh& mesh) {
-        mesh.setFrame({RADIUS.X, 0, 0, 0, 0, RADIUS.Y, 0, 0, 0, 0, RADIUS.Z, 0, 0, 0, 0, 1});
-        SFERA(mesh, 0, 0, 0, 1, QUALITY);
-    });
-}
+void PHY_Sphere::DRAW() const { phy::drawEllipsoid(DELLIST, NEWBODY, RADIUS, QUALITY); }
 
 void PHY_Sphere::DELETE() { DELLIST = false; }

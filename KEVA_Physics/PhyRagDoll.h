@@ -18,8 +18,6 @@ class PHY_RagDollBone {
 public:
     // CREATE: a bone of this type, every other field empty or zero.
     explicit PHY_RagDollBone(PHY_RAGDOLLBONETYPE boneType);
-    // Frees the bone's display list; its body belongs to the engine.
-    ~PHY_RagDollBone();
     PHY_RagDollBone(const PHY_RagDollBone&) = delete;
     PHY_RagDollBone& operator=(const PHY_RagDollBone&) = delete;
 
@@ -30,7 +28,6 @@ public:
     TGLVector SIZE;              // along x first; see SETTYPE
     TGLVector COLOR;             // red, green, blue in 0 … 1
     std::int32_t ID = 0;         // the engine bone's id, to find it again
-    std::uint32_t LISTID = 0;    // display list of its drawing; 0 until first drawn
     std::string NAME;
 
     // The engine shape of this bone's type for `size`, owned by the caller:
@@ -39,8 +36,8 @@ public:
     // s.y/2 and whole length 1.33 s.x.
     NewtonCollision* SETTYPE(NewtonWorld* world, const TGLVector& size) const;
     // Draws the bone's shape in its colour where its body is: nothing before
-    // the ragdoll is built. The drawing is compiled into LISTID on first use.
-    void RENDER();
+    // the ragdoll is built. The colour is left white.
+    void RENDER() const;
 };
 
 // A new bone: MATRIX turned by `rot` degrees and moved to `pos`.

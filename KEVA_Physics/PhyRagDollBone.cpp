@@ -1,10 +1,9 @@
-// One ragdoll bone: its engine shape and its drawing, compiled once into a
-// display list and drawn where its body is.
+// One ragdoll bone: its engine shape and its drawing, the body kinds' solid
+// of the same shape placed by the bone's body.
 #include "KEVA_Physics/PhyRagDoll.h"
 
 #include "KEVA_Physics/PhyBodySetup.h"
-#include "KEVA_Physics/PhyShapeDrawing.h"
-#include "kestrova/Solids.h"
+#include "KEVA_Physics/PhyBodySolids.h"
 
 #include <GL/gl.h>
 
@@ -22,10 +21,6 @@ float capsuleLength(const TGLVector& size) { return std::max(kCapsuleStretch * s
 
 PHY_RagDollBone::PHY_RagDollBone(PHY_RAGDOLLBONETYPE boneType) : BONETYPE(boneType) {}
 
-PHY_RagDollBone::~PHY_RagDollBone() {
-    if (LISTID != 0) glDeleteLists(LISTID, 1);
-}
-
 NewtonCollision* PHY_RagDollBone::SETTYPE(NewtonWorld* world, const TGLVector& size) const {
     switch (BONETYPE) {
     case PHYBOX: return NewtonCreateBox(world, size.X, size.Y, size.Z, 0, nullptr);
@@ -37,24 +32,18 @@ NewtonCollision* PHY_RagDollBone::SETTYPE(NewtonWorld* world, const TGLVector& s
     return nullptr;
 }
 
-void PHY_RagDollBone::RENDER() {
+void PHY_RagDollBone::RENDER() const {
     if (!BODY) return;
-    if (LISTID == 0) {
-        LISTID = glGenLists(1);
-        if (LISTID == 0) return;
-        // The solid stands where the collision shape does: centred, along x.
-        const TGLVector& s = SIZE;
-        glNewList(LISTID, GL_COMPILE);
-        glColor3f(COLOR.X, COLOR.Y, COLOR.Z);
-        switch (BONETYPE) {
-        case PHYBOX: CUBO(-s.X / 2, -s.Y / 2, -s.Z / 2, s.X / 2, s.Y / 2, s.Z / 2, 1); break;
-        case PHYCONE: phy::coneAlongX(s.Y / 2, s.X / 2, kSegments); break;
-        case PHYCYLINDER: phy::cylinderAlongX(s.Y / 2, s.X, 1, kSegments); break;
-        case PHYSPHERE: phy::ellipsoid(GLVECTOR(s.X / 2, s.Y / 2, s.Z / 2), kSegments); break;
-        case PHYCAPSULE: phy::capsuleAlongX(s.Y / 2, capsuleLength(s), kSegments); break;
-        }
-        glColor3f(1, 1, 1);
-        glEndList();
+    // The solid stands where the collision shape does: centred, along x.
+    const TGLVector& s = SIZE;
+    const float radius = s.Y / 2;
+    glColor3f(COLOR.X, COLOR.Y, COLOR.Z);
+    switch (BONETYPE) {
+    case PHYBOX: phy::drawBoxPlaced(true, BODY, GLVECTOR(-s.X / 2, -s.Y / 2, -s.Z / 2), GLVECTOR(s.X / 2, s.Y / 2, s.Z / 2)); break;
+    case PHYCONE: phy::drawCone(true, BODY, radius, s.X / 2, kSegments); break;
+    case PHYCYLINDER: phy::drawCylinder(true, BODY, radius, s.X, kSegments); break;
+    case PHYSPHERE: phy::drawEllipsoid(true, BODY, GLVECTOR(s.X / 2, s.Y / 2, s.Z / 2), kSegments); break;
+    case PHYCAPSULE: phy::drawCapsule(true, BODY, radius, std::max(capsuleLength(s) / 2 - radius, 0.0f), kSegments); break;
     }
-    phy::drawInBody(true, BODY, [this] { glCallList(LISTID); });
+    glColor3f(1, 1, 1);
 }

@@ -67,3 +67,11 @@ TGLBaseMatrix MATRIXYAW(float ang) {
     const float c = std::cos(ang), s = std::sin(ang);
     return {c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1};
 }
+
+TGLBaseMatrix MATRIXPRODUCT(const TGLBaseMatrix& a, const TGLBaseMatrix& b) {
+    TGLBaseMatrix m{};
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 4; ++row)
+            for (int k = 0; k < 4; ++k) m[col * 4 + row] += a[k * 4 + row] * b[col * 4 + k];
+    return m;
+}

@@ -24,3 +24,6 @@ TGLVector MATRIXVECROT2(TGLVector& vec, const TGLBaseMatrix& m);
 
 // A full matrix of a rotation by `ang` radians about y.
 TGLBaseMatrix MATRIXYAW(float ang);
+
+// a * b: the matrix that glMultMatrixf(b) makes of a.
+TGLBaseMatrix MATRIXPRODUCT(const TGLBaseMatrix& a, const TGLBaseMatrix& b);

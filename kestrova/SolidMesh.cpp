@@ -48,17 +48,21 @@ void SolidMesh::vertex(double x, double y, double z) {
 // The primitive as triangles wound as GL winds its parts.
 void SolidMesh::end() {
     const int n = static_cast<int>(primitive_.size());
+    const int first = static_cast<int>(vertices_.size());
+    if (mode_ == GL_POINTS) {
+        points_.insert(points_.end(), primitive_.begin(), primitive_.end());
+        primitive_.clear();
+        return;
+    }
+    vertices_.insert(vertices_.end(), primitive_.begin(), primitive_.end());
     switch (mode_) {
-        case GL_POINTS:
-            points_.insert(points_.end(), primitive_.begin(), primitive_.end());
-            break;
         case GL_TRIANGLES:
-            for (int i = 0; i + 2 < n; i += 3) addTriangle(i, i + 1, i + 2);
+            for (int i = 0; i + 2 < n; i += 3) addTriangle(first, i, i + 1, i + 2);
             break;
         case GL_TRIANGLE_STRIP:
             for (int i = 0; i + 2 < n; ++i) {
-                if (i % 2 == 0) addTriangle(i, i + 1, i + 2);
-                else addTriangle(i + 1, i, i + 2);
+                if (i % 2 == 0) addTriangle(first, i, i + 1, i + 2);
+                else addTriangle(first, i + 1, i, i + 2);
             }
             break;
         // Quads are split along the diagonals that Mesa splits them along, so
@@ -66,14 +70,14 @@ void SolidMesh::end() {
         // apex, spread across them as they did when drawn as quads.
         case GL_QUADS:
             for (int i = 0; i + 3 < n; i += 4) {
-                addTriangle(i, i + 1, i + 3);
-                addTriangle(i + 1, i + 2, i + 3);
+                addTriangle(first, i, i + 1, i + 2);
+                addTriangle(first, i, i + 2, i + 3);
             }
             break;
         case GL_QUAD_STRIP:
             for (int i = 0; i + 3 < n; i += 2) {
-                addTriangle(i, i + 1, i + 3);
-                addTriangle(i, i + 3, i + 2);
+                addTriangle(first, i, i + 1, i + 3);
+                addTriangle(first, i, i + 3, i + 2);
             }
             break;
         default:
@@ -82,13 +86,16 @@ void SolidMesh::end() {
     primitive_.clear();
 }
 
-
 // Faces drawn with culling off also show their back, with the same normal
-// since the lighting is one-sided: such a face is kept wound both ways.
-void SolidMesh::addTriangle(int a, int b, int c) {
-    for (int k : {a, b, c}) triangles_.push_back(primitive_[k]);
+// since the lighting is one-sided: such a face is kept wound both ways. A
+// triangle with two corners at one point covers no pixel (the half of every
+// quad of a fan round a centre) and is left out.
+void SolidMesh::addTriangle(int first, int a, int b, int c) {
+    const auto same = [this](int i, int j) { return primitive_[i].pos == primitive_[j].pos; };
+    if (same(a, b) || same(b, c) || same(a, c)) return;
+    for (int k : {a, b, c}) triangles_.push_back(static_cast<GLuint>(first + k));
     if (bothSides_)
-        for (int k : {a, c, b}) triangles_.push_back(primitive_[k]);
+        for (int k : {a, c, b}) triangles_.push_back(static_cast<GLuint>(first + k));
 }
 
 void SolidMesh::cullingOff() { bothSides_ = true; }
@@ -100,27 +107,39 @@ void SolidMesh::cullingOn() {
 
 namespace {
 
-// Sends the vertices as one primitive, placed by the body's linear part and shift.
-void sendPlaced(GLenum mode, const auto& vertices, const float* linear, const TGLBaseMatrix& place) {
-    if (vertices.empty()) return;
-    glBegin(mode);
-    for (const auto& v : vertices) {
-        const std::array<float, 3> n = turn(linear, v.normal[0], v.normal[1], v.normal[2]);
-        const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
-        glNormal3fv(n.data());
-        glTexCoord2fv(v.tex.data());
-        glVertex3f(p[0] + place[12], p[1] + place[13], p[2] + place[14]);
-    }
+void sendPlacedVertex(const SolidMesh::Vertex& v, const float* linear, const TGLBaseMatrix& place) {
+    const std::array<float, 3> n = turn(linear, v.normal[0], v.normal[1], v.normal[2]);
+    const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
+    glNormal3fv(n.data());
+    glTexCoord2fv(v.tex.data());
+    glVertex3f(p[0] + place[12], p[1] + place[13], p[2] + place[14]);
+}
+
+// Sends the triangles as one primitive, placed by the body's linear part and shift.
+void sendPlaced(const std::vector<SolidMesh::Vertex>& vertices, const std::vector<GLuint>& triangles,
+                const float* linear, const TGLBaseMatrix& place) {
+    if (triangles.empty()) return;
+    glBegin(GL_TRIANGLES);
+    for (GLuint k : triangles) sendPlacedVertex(vertices[k], linear, place);
     glEnd();
 }
 
-// Sends the vertices as one array inside the body's matrix.
-void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const TGLBaseMatrix& place) {
+void sendPlacedPoints(const std::vector<SolidMesh::Vertex>& points, const float* linear, const TGLBaseMatrix& place) {
+    if (points.empty()) return;
+    glBegin(GL_POINTS);
+    for (const SolidMesh::Vertex& v : points) sendPlacedVertex(v, linear, place);
+    glEnd();
+}
+
+// Sends the triangles as one indexed array inside the body's matrix.
+void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const std::vector<GLuint>& triangles,
+                const TGLBaseMatrix& place) {
     glPushMatrix();
     glMultMatrixf(place.data());
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_T2F_N3F_V3F, 0, vertices.data());
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(vertices.size()));
+    glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(vertices.size() - 1),
+                        static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
     glPopClientAttrib();
     glPopMatrix();
 }
@@ -128,17 +147,12 @@ void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const TGLBaseMat
 }  // namespace
 
 void SolidMesh::draw(const TGLBaseMatrix& place) const {
+    const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
     // Up to here placing costs less than a draw call of its own (measured
     // with bench_draw on Mesa's software renderer).
     constexpr std::size_t MOST_PLACED = 96;
-    if (triangles_.size() > MOST_PLACED) {
-        sendInBody(triangles_, place);
-    } else {
-        const float linear[9] = {place[0], place[1], place[2], place[4], place[5],
-                                 place[6], place[8], place[9], place[10]};
-        sendPlaced(GL_TRIANGLES, triangles_, linear, place);
-    }
-    const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
-    sendPlaced(GL_POINTS, points_, linear, place);
+    if (triangles_.size() > MOST_PLACED) sendInBody(vertices_, triangles_, place);
+    else sendPlaced(vertices_, triangles_, linear, place);
+    sendPlacedPoints(points_, linear, place);
     if (turnsCullingOn_) glEnable(GL_CULL_FACE);
 }

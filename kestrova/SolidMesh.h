@@ -1,10 +1,12 @@
 #pragma once
-// A solid recorded once in its own frame, as independent triangles, and drawn
-// again and again placed by a body's matrix. Small solids (boxes) are placed on
-// the CPU: they reach OpenGL as one kind of primitive with no matrix change
-// between them, and the driver gathers the solids drawn one after another with
-// the same material into one batch. Larger ones, whose vertices outweigh a draw
-// call, go as one vertex array inside the body's matrix.
+// A solid recorded once in its own frame, as triangles over shared vertices,
+// and drawn again and again placed by a body's matrix. Small solids (boxes) are
+// placed on the CPU: they reach OpenGL as one kind of primitive with no matrix
+// change between them, and the driver gathers the solids drawn one after
+// another with the same material into one batch. Larger ones, whose vertices
+// outweigh a draw call, go as one indexed vertex array inside the body's
+// matrix, so that the renderer lights each vertex once, not once for every
+// triangle that meets there.
 #include "kestrova/SolidSink.h"
 #include "base/GLTypes.h"
 
@@ -36,9 +38,10 @@ public:
     };
 
 private:
-    void addTriangle(int a, int b, int c);
+    void addTriangle(int first, int a, int b, int c);
 
-    std::vector<Vertex> triangles_;  // three vertices each
+    std::vector<Vertex> vertices_;
+    std::vector<GLuint> triangles_;  // three indices into vertices_ each
     std::vector<Vertex> points_;
     std::vector<Vertex> primitive_;  // the one being recorded
     GLenum mode_ = GL_POINTS;

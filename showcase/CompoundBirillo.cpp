@@ -25,7 +25,6 @@ constexpr std::array<Ring, 11> RINGS = {{{-6, 2.3125f, 1.2f, 2},
                                          {9.5f, 1.1f, 1, 1},
                                          {10.5f, 0.9f, 1.1f, 1},
                                          {11.25f, 0.6f, 0.9f, 0.5f}}};
-constexpr std::array<std::size_t, 3> REDBANDS = {1, 5, 7};
 
 }  // namespace
 
@@ -37,20 +36,22 @@ void PHY_CompoundBirillo::SETBIRILLO(NewtonWorld* world, const TGLVector& pos, c
         parts.TRUNCCONE(k, GLVECTOR(0, RINGS[k].y, 0), origin, origin, RINGS[k].rIn, RINGS[k].rOut, RINGS[k].h);
     parts.CONE(0, GLVECTOR(0, 11.58333f, 0), origin, origin, 0.6f, 0.1666667f);
     parts.FINISH(BIRILLO, GLVECTOR(pos.X, pos.Y + 8 * size, pos.Z), rot, mass);
+    LOOKS = {RECORDBLOCKS(BIRILLOBLOCKS, {{PHYCOMPTRUNCCONE, 0, 0},
+                                          {PHYCOMPTRUNCCONE, 2, 4},
+                                          {PHYCOMPTRUNCCONE, 6, 6},
+                                          {PHYCOMPTRUNCCONE, 8, 10},
+                                          {PHYCOMPCONE, 0, 0}}),
+             RECORDBLOCKS(BIRILLOBLOCKS, {{PHYCOMPTRUNCCONE, 1, 1}, {PHYCOMPTRUNCCONE, 5, 5}, {PHYCOMPTRUNCCONE, 7, 7}})};
     DELLIST = true;
 }
 
 void PHY_CompoundBirillo::DRAW() const {
-    phy::drawInBody(DELLIST, BIRILLO.NEWBODY, [this] {
-        SCENEMATERIALMATT(192, 192, 192);
-        for (std::size_t k = 0; k < RINGS.size(); ++k)
-            if (std::find(REDBANDS.begin(), REDBANDS.end(), k) == REDBANDS.end())
-                DRAWBLOCKS(BIRILLOBLOCKS, PHYCOMPTRUNCCONE, k, k);
-        DRAWBLOCKS(BIRILLOBLOCKS, PHYCOMPCONE, 0, 0);
-        SCENEMATERIALMATT(166, 0, 0);
-        for (std::size_t band : REDBANDS) DRAWBLOCKS(BIRILLOBLOCKS, PHYCOMPTRUNCCONE, band, band);
-        SCENEMATERIAL(255, 255, 255);
-    });
+    if (!DELLIST) return;
+    SCENEMATERIALMATT(192, 192, 192);
+    phy::drawInPlace(LOOKS[0], BIRILLO.NEWBODY);
+    SCENEMATERIALMATT(166, 0, 0);
+    phy::drawInPlace(LOOKS[1], BIRILLO.NEWBODY);
+    SCENEMATERIAL(255, 255, 255);
 }
 
-void PHY_CompoundBirillo::DELETE() { HIDECOMPOUND(DELLIST, BIRILLOPARTS, BIRILLOBLOCKS); }
+void PHY_CompoundBirillo::DELETE() { HIDECOMPOUND(DELLIST, BIRILLOPARTS, BIRILLOBLOCKS, LOOKS); }

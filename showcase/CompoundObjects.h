@@ -7,6 +7,7 @@
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyCompoundBlocks.h"
 #include "base/GLTypes.h"
+#include "kestrova/SolidMesh.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,6 +18,7 @@ struct PHY_CompoundRocket {
     std::vector<NewtonCollision*> ROCKETPARTS;     // the parts' shapes in build order
     std::vector<PHY_COMPOUNDBLOCKS> ROCKETBLOCKS;  // 101 block slots while shown, none once hidden
     PHY_COMPOUND ROCKET;
+    std::vector<SolidMesh> LOOKS;  // the parts of each colour, recorded when built
     bool DELLIST = false;
 
     void SETROCKET(NewtonWorld* world, const TGLVector& pos, const TGLVector& rot, float size, std::int32_t quality,
@@ -33,6 +35,7 @@ struct PHY_CompoundTree {
     std::vector<NewtonCollision*> TREEPARTS;
     std::vector<PHY_COMPOUNDBLOCKS> TREEBLOCKS;
     PHY_COMPOUND TREE;
+    std::vector<SolidMesh> LOOKS;
     bool DELLIST = false;
 
     void SETTREE1(NewtonWorld* world, const TGLVector& pos, const TGLVector& rot, float size, std::int32_t quality,
@@ -51,6 +54,7 @@ struct PHY_CompoundBirillo {
     std::vector<NewtonCollision*> BIRILLOPARTS;
     std::vector<PHY_COMPOUNDBLOCKS> BIRILLOBLOCKS;
     PHY_COMPOUND BIRILLO;
+    std::vector<SolidMesh> LOOKS;
     bool DELLIST = false;
 
     void SETBIRILLO(NewtonWorld* world, const TGLVector& pos, const TGLVector& rot, float size, std::int32_t quality,

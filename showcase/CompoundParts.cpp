@@ -43,14 +43,19 @@ void CompoundPartsBuilder::FINISH(PHY_COMPOUND& compound, const TGLVector& at, c
     compound.SETCOMPOUND(world_, parts_, at, rot, static_cast<std::int32_t>(parts_.size()), mass);
 }
 
-void DRAWBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, PHY_COMPOUNDBLOCKSTYPE kind, std::size_t first,
-                std::size_t last) {
-    for (std::size_t slot = first; slot <= last && slot < blocks.size(); ++slot) blocks[slot].DRAW(kind);
+SolidMesh RECORDBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, std::initializer_list<BlockRun> runs) {
+    SolidMesh mesh;
+    for (const BlockRun& run : runs)
+        for (std::size_t slot = run.first; slot <= run.last && slot < blocks.size(); ++slot)
+            blocks[slot].RECORD(mesh, run.kind);
+    return mesh;
 }
 
-void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks) {
+void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks,
+                  std::vector<SolidMesh>& looks) {
     shown = false;
     // Swapping with empty vectors gives the memory back; clear() would keep it.
     std::vector<NewtonCollision*>().swap(parts);
     std::vector<PHY_COMPOUNDBLOCKS>().swap(blocks);
+    std::vector<SolidMesh>().swap(looks);
 }

@@ -4,9 +4,11 @@
 // slots, so the hidden objects of abandoned worlds cost next to nothing.
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyCompoundBlocks.h"
+#include "kestrova/SolidMesh.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 inline constexpr std::size_t COMPOUNDSLOTS = 101;  // block slots of one object, 0 to 100
@@ -42,8 +44,14 @@ private:
     std::int32_t quality_;
 };
 
-// Draws the slots first to last of one kind, in compound space.
-void DRAWBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, PHY_COMPOUNDBLOCKSTYPE kind, std::size_t first,
-                std::size_t last);
-// Hides an object: it draws nothing more and gives up its part list and slots.
-void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks);
+// The slots first to last of one kind.
+struct BlockRun {
+    PHY_COMPOUNDBLOCKSTYPE kind;
+    std::size_t first, last;
+};
+// The blocks of `runs` recorded into one mesh in compound space: the parts
+// that an object draws in one colour, placed by its body (phy::drawInPlace).
+SolidMesh RECORDBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, std::initializer_list<BlockRun> runs);
+// Hides an object: it draws nothing more and gives up its part list, slots and meshes.
+void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks,
+                  std::vector<SolidMesh>& looks);

@@ -24,21 +24,21 @@ void PHY_CompoundRocket::SETROCKET(NewtonWorld* world, const TGLVector& pos, con
     for (int j = 0; j < 4; ++j)
         parts.BOX2(j, GLVECTOR(0, -7, 0), GLVECTOR(-2.5f, 0, 0), GLVECTOR(0, 90 * static_cast<float>(j), 0), fin);
     parts.FINISH(ROCKET, GLVECTOR(pos.X, pos.Y + 10 * size, pos.Z), rot, mass);
+    LOOKS = {RECORDBLOCKS(ROCKETBLOCKS, {{PHYCOMPCYLINDER, 0, 0}}),
+             RECORDBLOCKS(ROCKETBLOCKS, {{PHYCOMPTRUNCCONE, 0, 2}, {PHYCOMPCONE, 0, 0}, {PHYCOMPBOX2, 0, 3}}),
+             RECORDBLOCKS(ROCKETBLOCKS, {{PHYCOMPCONE, 1, 4}})};
     DELLIST = true;
 }
 
 void PHY_CompoundRocket::DRAW() const {
-    phy::drawInBody(DELLIST, ROCKET.NEWBODY, [this] {
-        SCENEMATERIAL(192, 192, 192);
-        DRAWBLOCKS(ROCKETBLOCKS, PHYCOMPCYLINDER, 0, 0);
-        SCENEMATERIAL(166, 0, 0);
-        DRAWBLOCKS(ROCKETBLOCKS, PHYCOMPTRUNCCONE, 0, 2);
-        DRAWBLOCKS(ROCKETBLOCKS, PHYCOMPCONE, 0, 0);
-        DRAWBLOCKS(ROCKETBLOCKS, PHYCOMPBOX2, 0, 3);
-        SCENEMATERIAL(70, 70, 70);
-        DRAWBLOCKS(ROCKETBLOCKS, PHYCOMPCONE, 1, 4);
-        SCENEMATERIAL(255, 255, 255);
-    });
+    if (!DELLIST) return;
+    SCENEMATERIAL(192, 192, 192);
+    phy::drawInPlace(LOOKS[0], ROCKET.NEWBODY);
+    SCENEMATERIAL(166, 0, 0);
+    phy::drawInPlace(LOOKS[1], ROCKET.NEWBODY);
+    SCENEMATERIAL(70, 70, 70);
+    phy::drawInPlace(LOOKS[2], ROCKET.NEWBODY);
+    SCENEMATERIAL(255, 255, 255);
 }
 
-void PHY_CompoundRocket::DELETE() { HIDECOMPOUND(DELLIST, ROCKETPARTS, ROCKETBLOCKS); }
+void PHY_CompoundRocket::DELETE() { HIDECOMPOUND(DELLIST, ROCKETPARTS, ROCKETBLOCKS, LOOKS); }

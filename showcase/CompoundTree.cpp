@@ -71,6 +71,15 @@ void addCrown(CompoundPartsBuilder& parts, float base, const Crown& crown, std::
     parts.CONE(coneSlot, GLVECTOR(0, base + top.y, 0), pos, coneRot, top.rIn, top.h);
 }
 
+// The wood's parts and the crowns' parts, each recorded into a mesh of its own.
+void recordLooks(PHY_CompoundTree& tree) {
+    const std::size_t crowns = (tree.TREEPARTS.size() - WOODSLOTS) / 6;  // every crown is five rings and a cone
+    tree.LOOKS = {RECORDBLOCKS(tree.TREEBLOCKS, {{PHYCOMPTRUNCCONE, 0, WOODSLOTS - 1}}),
+                  RECORDBLOCKS(tree.TREEBLOCKS,
+                               {{PHYCOMPTRUNCCONE, WOODSLOTS, WOODSLOTS + 5 * crowns - 1}, {PHYCOMPCONE, 0, crowns - 1}})};
+    tree.DELLIST = true;
+}
+
 // A trunk with one crown on top, its body `lift` above POS.
 void buildSimpleTree(PHY_CompoundTree& tree, NewtonWorld* world, const TGLVector& pos, const TGLVector& rot, float size,
                      std::int32_t quality, float mass, float base, const Crown& crown, float lift) {
@@ -78,7 +87,7 @@ void buildSimpleTree(PHY_CompoundTree& tree, NewtonWorld* world, const TGLVector
     addTrunk(parts, base);
     addCrown(parts, base, crown, WOODSLOTS, 0, ORIGIN, turnedY(180), ORIGIN);
     parts.FINISH(tree.TREE, GLVECTOR(pos.X, pos.Y + lift * size / 4, pos.Z), rot, mass);
-    tree.DELLIST = true;
+    recordLooks(tree);
 }
 
 }  // namespace
@@ -104,20 +113,16 @@ void PHY_CompoundTree::SETTREE3(NewtonWorld* world, const TGLVector& pos, const 
     }
     addCrown(parts, base, TOPCROWN, WOODSLOTS + 15, 3, ORIGIN, turnedY(180), ORIGIN);
     parts.FINISH(TREE, GLVECTOR(pos.X, pos.Y + 14 * size / 4, pos.Z), rot, mass);
-    DELLIST = true;
+    recordLooks(*this);
 }
 
 void PHY_CompoundTree::DRAW() const {
-    phy::drawInBody(DELLIST, TREE.NEWBODY, [this] {
-        SCENEMATERIALMATT(203, 148, 86);
-        DRAWBLOCKS(TREEBLOCKS, PHYCOMPTRUNCCONE, 0, WOODSLOTS - 1);
-        // Every crown is five rings and a cone.
-        const std::size_t crowns = (TREEPARTS.size() - WOODSLOTS) / 6;
-        SCENEMATERIALMATT(151, 210, 91);
-        DRAWBLOCKS(TREEBLOCKS, PHYCOMPTRUNCCONE, WOODSLOTS, WOODSLOTS + 5 * crowns - 1);
-        DRAWBLOCKS(TREEBLOCKS, PHYCOMPCONE, 0, crowns - 1);
-        SCENEMATERIAL(255, 255, 255);
-    });
+    if (!DELLIST) return;
+    SCENEMATERIALMATT(203, 148, 86);
+    phy::drawInPlace(LOOKS[0], TREE.NEWBODY);
+    SCENEMATERIALMATT(151, 210, 91);
+    phy::drawInPlace(LOOKS[1], TREE.NEWBODY);
+    SCENEMATERIAL(255, 255, 255);
 }
 
-void PHY_CompoundTree::DELETE() { HIDECOMPOUND(DELLIST, TREEPARTS, TREEBLOCKS); }
+void PHY_CompoundTree::DELETE() { HIDECOMPOUND(DELLIST, TREEPARTS, TREEBLOCKS, LOOKS); }

@@ -1,15 +1,21 @@
 // The bodies' DRAW places each body's recorded solid on the CPU. The picture
 // must be the one the solids give when drawn inside the body's matrix, as
-// bodies were drawn before: a scene of every kind, turned every way, with a
-// texture, is drawn both ways and the two pictures compared.
+// bodies were drawn before: a scene of every kind, a compound of blocks and a
+// ragdoll bone, turned every way, with a texture, is drawn both ways and the
+// two pictures compared.
 #include "physics/BodyTestSupport.h"
 
 #include "KEVA_Physics/PhyBody.h"
+#include "KEVA_Physics/PhyBodySetup.h"
+#include "KEVA_Physics/PhyCompound.h"
+#include "KEVA_Physics/PhyCompoundBlocks.h"
+#include "KEVA_Physics/PhyRagDoll.h"
 #include "KEVA_Physics/PhyPointBodies.h"
 #include "kestrova/Lights.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
+#include "kestrova/SolidMesh.h"
 #include "kestrova/Solids.h"
 #include "kestrova/platform/OffscreenBackend.h"
 
@@ -21,6 +27,7 @@
 #include <filesystem>
 #include <numbers>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -56,6 +63,10 @@ struct Scene {
     std::vector<PHY_CustomFaceBox> faceBoxes{1};
     std::vector<PHY_CustomFaceCylinder> prisms{1};
     std::vector<PHY_CUSTOMFACETORUS> tori{1};
+    std::array<PHY_COMPOUNDBLOCKS, 4> blocks;
+    PHY_COMPOUND compound;
+    SolidMesh compoundLook;
+    std::unique_ptr<PHY_RagDollBone> bone;
     std::vector<Exhibit> exhibits;
 
     // Static bodies in rows, each turned its own way.
@@ -93,7 +104,7 @@ struct Scene {
             c.SETCYLINDER(world, pos, rot, 0.6f, 2.2f, i == 0 ? 18 : 5, 0);
             add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
                 glRotatef(90, 0, 1, 0);
-                CILINDRO(0, 0, -c.H / 2, c.QUALITY, c.QUALITY, c.RADIUS, c.H, 1);
+                CILINDRO(0, 0, -c.H / 2, 1, c.QUALITY, c.RADIUS, c.H, 1);
             });
         }
         for (std::size_t i = 0; i < capsules.size(); ++i) {
@@ -127,11 +138,39 @@ struct Scene {
         PHY_CustomFaceCylinder& p = prisms[0];
         p.SETCUSTOMFACECYLINDER(world, pos, rot, 0.7f, 1.5f, 9, 0);
         add([&p] { p.DRAW(); }, p.CONVEXHULL.NEWBODY,
-            [&p] { CILINDRO(0, 0, -p.H / 2, p.QUALITY, p.QUALITY, p.RADIUS, p.H, 1); });
+            [&p] { CILINDRO(0, 0, -p.H / 2, 1, p.QUALITY, p.RADIUS, p.H, 1); });
         next(pos, rot);
         PHY_CUSTOMFACETORUS& t = tori[0];
         t.SETCUSTOMFACETORUS(world, pos, rot, 0.3f, 1, 16, 0);
         add([&t] { t.DRAW(); }, t.COMPOUND.NEWBODY, [&t] { TOROIDE(0, 0, 0, t.TUBER, t.RADIUS, t.QUALITY, t.QUALITY); });
+        // A small rocket of blocks, recorded into one mesh as the scene objects record their parts.
+        next(pos, rot);
+        const TGLVector none = GLVECTOR(0, 0, 0);
+        const std::array<NewtonCollision*, 4> parts{
+            blocks[0].CYLINDER(world, none, GLVECTOR(0, -0.4, 0), none, 0.4f, 1.2f, 14),
+            blocks[1].TRUNCCONE(world, none, GLVECTOR(0, 0.45, 0), none, 0.25f, 0.4f, 0.5f, 14),
+            blocks[2].CONE(world, none, GLVECTOR(0, 1, 0), GLVECTOR(0, 30, 0), 0.25f, 0.6f, 14),
+            blocks[3].BOX2(world, GLVECTOR(0.45, -0.9, 0), none, GLVECTOR(0, 0, -10), GLVECTOR(0, 0, 0.2),
+                           GLVECTOR(1.1, 0, 0.2), GLVECTOR(0, 1.3, 0.2), GLVECTOR(1.1, 0.9, 0.2),
+                           GLVECTOR(0, 0, -0.2), GLVECTOR(1.1, 0, -0.2), GLVECTOR(0, 1.3, -0.2),
+                           GLVECTOR(1.1, 0.9, -0.2))};
+        compound.SETCOMPOUND(world, parts, pos, rot, 4, 0);
+        const std::array<PHY_COMPOUNDBLOCKSTYPE, 4> types{PHYCOMPCYLINDER, PHYCOMPTRUNCCONE, PHYCOMPCONE, PHYCOMPBOX2};
+        for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i].RECORD(compoundLook, types[i]);
+        add([this] { phy::drawInPlace(compoundLook, compound.NEWBODY); }, compound.NEWBODY, [this, types] {
+            for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i].DRAW(types[i]);
+        });
+        // A puppet's capsule bone.
+        next(pos, rot);
+        bone = PHY_RAGDOLLADDBONE(PHYCAPSULE, "Bone", pos, rot, GLVECTOR(1.5, 0.8, 0.8), GLVECTOR(1, 1, 1), 1);
+        PHY_CREATERAGDOLL(world, *bone, GLVECTOR(0, 0, 0), 60, 60, 180);
+        add([this] { bone->RENDER(); }, bone->BODY, [] {
+            const float radius = 0.4f, half = 1.33f * 1.5f / 2 - radius;
+            SFERA(-half, 0, 0, radius, 16);
+            SFERA(half, 0, 0, radius, 16);
+            glRotatef(90, 0, 1, 0);
+            capsuleTube(radius, half, 16);
+        });
     }
 
     void add(std::function<void()> placed, const NewtonBody* body, std::function<void()> inBody) {
