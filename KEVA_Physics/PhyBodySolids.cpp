@@ -5,6 +5,7 @@
 #include "kestrova/Solids.h"
 #include "kestrova/UnitCircle.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace {
@@ -32,6 +33,31 @@ void capsuleTube(SolidSink& sink, float radius, float half, std::int32_t quality
     sink.end();
 }
 
+// The zone of a ball of `radius` round (0, 0, centreZ), its poles on z, between
+// the latitudes `from` and `to` (radians, -pi/2 at the south pole), in `bands`
+// bands, counter-clockwise seen from outside.
+void sphereZone(SolidSink& sink, float radius, float centreZ, double from, double to, std::int32_t bands,
+                std::int32_t quality) {
+    if (quality <= 0 || bands <= 0) return;
+    const std::vector<CosSin>& circle = unitCircle(quality);
+    const auto latitude = [&](std::int32_t b) {
+        const double angle = from + (to - from) * b / bands;
+        return CosSin{std::cos(angle), std::sin(angle)};
+    };
+    for (std::int32_t b = 0; b < bands; ++b) {
+        const CosSin upper = latitude(b + 1), lower = latitude(b);
+        sink.begin(GL_TRIANGLE_STRIP);
+        for (std::int32_t j = 0; j <= quality; ++j)
+            for (const CosSin& at : {upper, lower}) {
+                const double nx = at.c * circle[j].c, ny = at.c * circle[j].s, nz = at.s;
+                sink.normal(nx, ny, nz);
+                sink.texCoord(static_cast<double>(j) / quality, (at.s + 1) / 2);
+                sink.vertex(radius * nx, radius * ny, centreZ + radius * nz);
+            }
+        sink.end();
+    }
+}
+
 float count(std::int32_t quality) { return static_cast<float>(quality); }
 
 }  // namespace
@@ -54,13 +80,21 @@ void drawCylinder(bool shown, const NewtonBody* body, float radius, float h, std
     });
 }
 
+void capsuleAlongZ(SolidSink& sink, float radius, float half, std::int32_t quality) {
+    // Bands as high as they are wide.
+    constexpr double quarter = std::numbers::pi / 2;
+    const std::int32_t bands = (quality + 3) / 4;
+    capsuleTube(sink, radius, half, quality);
+    sphereZone(sink, radius, -half, -quarter, 0, bands, quality);
+    sphereZone(sink, radius, half, 0, quarter, bands, quality);
+}
+
 void drawCapsule(bool shown, const NewtonBody* body, float radius, float half, std::int32_t quality) {
-    drawPlaced(shown, body, {CAPSULE_SOLID, radius, half, count(quality)}, [&](SolidMesh& mesh) {
-        SFERA(mesh, -half, 0, 0, radius, quality);
-        SFERA(mesh, half, 0, 0, radius, quality);
-        mesh.setFrame(Z_TO_X);
-        capsuleTube(mesh, radius, half, quality);
-    });
+    drawPlaced(shown, body, {CAPSULE_SOLID, radius, half, count(quality)},
+               [&](SolidMesh& mesh) {
+                   mesh.setFrame(Z_TO_X);
+                   capsuleAlongZ(mesh, radius, half, quality);
+               });
 }
 
 void drawEllipsoid(bool shown, const NewtonBody* body, const TGLVector& radii, std::int32_t quality) {

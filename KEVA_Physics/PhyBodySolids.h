@@ -5,6 +5,7 @@
 // of the same sizes and placed by the body's matrix (phy::drawPlaced).
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "base/GLTypes.h"
+#include "kestrova/SolidSink.h"
 
 #include <cstdint>
 
@@ -15,7 +16,9 @@ void drawCone(bool shown, const NewtonBody* body, float radius, float h, std::in
 // Capped; its side is one band along the length: the side's normals do not
 // change along it, so more bands would only light the same colours again.
 void drawCylinder(bool shown, const NewtonBody* body, float radius, float h, std::int32_t quality);
-// A tube from -half to +half along x with a ball of `radius` at each end.
+// A tube from -half to +half along z closed by the outer halves of a ball of
+// `radius` at each end; drawCapsule lays it along x.
+void capsuleAlongZ(SolidSink& sink, float radius, float half, std::int32_t quality);
 void drawCapsule(bool shown, const NewtonBody* body, float radius, float half, std::int32_t quality);
 void drawEllipsoid(bool shown, const NewtonBody* body, const TGLVector& radii, std::int32_t quality);
 

@@ -7,6 +7,7 @@
 
 #include "KEVA_Physics/PhyBody.h"
 #include "KEVA_Physics/PhyBodySetup.h"
+#include "KEVA_Physics/PhyBodySolids.h"
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyCompoundBlocks.h"
 #include "KEVA_Physics/PhyRagDoll.h"
@@ -22,30 +23,13 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <numbers>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// The straight part of a capsule as it was drawn inside the body's matrix.
-void capsuleTube(float radius, float half, int quality) {
-    glBegin(GL_TRIANGLE_STRIP);
-    for (int j = 0; j <= quality; ++j) {
-        const double a = 2 * std::numbers::pi * j / quality;
-        const double s = (2 * half + a) * radius;
-        glNormal3d(std::cos(a), std::sin(a), 0);
-        glTexCoord2d(s, 2 * half / 3);
-        glVertex3d(radius * std::cos(a), radius * std::sin(a), half);
-        glTexCoord2d(s, 0);
-        glVertex3d(radius * std::cos(a), radius * std::sin(a), -half);
-    }
-    glEnd();
-}
 
 // A body drawn by its DRAW, and by the solids inside its matrix.
 struct Exhibit {
@@ -114,10 +98,8 @@ struct Scene {
             add([&c] { c.DRAW(); }, c.NEWBODY, [&c] {
                 // the short one is drawn 1 long
                 const float half = (std::max(c.H, 1.0f) - 2 * c.RADIUS) / 2;
-                SFERA(-half, 0, 0, c.RADIUS, c.QUALITY);
-                SFERA(half, 0, 0, c.RADIUS, c.QUALITY);
                 glRotatef(90, 0, 1, 0);
-                capsuleTube(c.RADIUS, half, c.QUALITY);
+                phy::capsuleAlongZ(immediateSink(), c.RADIUS, half, c.QUALITY);
             });
         }
         for (std::size_t i = 0; i < spheres.size(); ++i) {
@@ -166,10 +148,8 @@ struct Scene {
         PHY_CREATERAGDOLL(world, *bone, GLVECTOR(0, 0, 0), 60, 60, 180);
         add([this] { bone->RENDER(); }, bone->BODY, [] {
             const float radius = 0.4f, half = 1.33f * 1.5f / 2 - radius;
-            SFERA(-half, 0, 0, radius, 16);
-            SFERA(half, 0, 0, radius, 16);
             glRotatef(90, 0, 1, 0);
-            capsuleTube(radius, half, 16);
+            phy::capsuleAlongZ(immediateSink(), radius, half, 16);
         });
     }
 
