@@ -72,4 +72,15 @@ wait_exit() {
   done
 }
 
+# Presses Escape in window $1, again while the program $APP_PID is still there (a
+# busy machine may lose the first); sets EXIT_CODE.
+end_with_escape() {
+  for _ in 1 2 3 4 5 6; do
+    xdotool windowfocus "$1" 2>/dev/null; xdotool key --window "$1" Escape
+    wait_exit "$APP_PID" 10
+    [ "$EXIT_CODE" = timeout ] || break
+  done
+  APP_PID=""
+}
+
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -88,11 +88,6 @@ shot notice
 xdotool key --window "$WIN" F11; sleep 0.5
 xdotool key --window "$WIN" F11; sleep 0.5
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after F11"
-for _ in 1 2 3 4 5 6; do
-  xdotool windowfocus "$WIN" 2>/dev/null; xdotool key --window "$WIN" Escape
-  wait_exit "$APP_PID" 10
-  [ "$EXIT_CODE" = timeout ] || break
-done
-APP_PID=""
+end_with_escape "$WIN"
 [ "$EXIT_CODE" = 0 ] || fail "ended with $EXIT_CODE"
 echo "ok: arrow, F12 and F11 in a 1600 x 900 window"
