@@ -1,17 +1,9 @@
 // "Acqua e aria" (500): what it builds, which forces its callback gives a body
 // in the water, in the air and outside both, and a shot sphere across a rebuild.
 #include "physics/PhysicsTestSupport.h"
-#include "support/OffscreenGL.h"
 
-#include "kestrova/Input.h"
-#include "kestrova/OGLWindow.h"
-#include "kestrova/Platform.h"
-#include "kestrova/Projection.h"
 #include "showcase/FluidScene.h"
-#include "showcase/Frame.h"
-#include "showcase/GravityLevels.h"
-#include "showcase/GravitySelector.h"
-#include "showcase/Shell.h"
+#include "showcase/SceneTestSupport.h"
 
 #include <algorithm>
 #include <map>
@@ -55,22 +47,11 @@ TEST_F(FluidCallback, HeavyBricksSinkToThePoolFloorAndLightOnesRiseToTheSurface)
     EXPECT_LT(positionOf(light).y, 13);
 }
 
-class FluidScene : public OffscreenGL {
+class FluidScene : public SceneTest {
 protected:
     void SetUp() override {
-        OffscreenGL::SetUp();
-        OPENGL_INIT(1000, 0, 0, 0, 0);
-        if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
-        SETGRAVITY = 8;  // "TERRA"
+        SceneTest::SetUp();
         INITFLUID();
-    }
-    void TearDown() override {
-        for (int key = 0; key < 501; ++key) SETKEY[key] = 0;
-        SELECTDEMO = 0;
-    }
-    static void frame() {
-        OPENGL_DRAW();
-        platform::swapBuffers();
     }
 };
 
