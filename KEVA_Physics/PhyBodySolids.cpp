@@ -66,6 +66,7 @@ namespace phy {
 
 void drawCone(bool shown, const NewtonBody* body, float radius, float h, std::int32_t quality) {
     drawPlaced(shown, body, {CONE_SOLID, radius, h, count(quality)}, [&](SolidMesh& mesh) {
+        mesh.closesRoundOrigin();
         mesh.setFrame(Z_TO_X);
         CONO(mesh, 0, 0, -h / 2, quality, radius, h);
         mesh.setFrame(Z_TO_X_TURNED_OVER);
@@ -75,6 +76,7 @@ void drawCone(bool shown, const NewtonBody* body, float radius, float h, std::in
 
 void drawCylinder(bool shown, const NewtonBody* body, float radius, float h, std::int32_t quality) {
     drawPlaced(shown, body, {CYLINDER_SOLID, radius, h, count(quality)}, [&](SolidMesh& mesh) {
+        mesh.closesRoundOrigin();
         mesh.setFrame(Z_TO_X);
         CILINDRO(mesh, 0, 0, -h / 2, 1, quality, radius, h, 1);
     });

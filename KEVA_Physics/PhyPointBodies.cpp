@@ -57,7 +57,10 @@ void PHY_CustomFaceCylinder::SETCUSTOMFACECYLINDER(NewtonWorld* world, const TGL
 void PHY_CustomFaceCylinder::DRAW() const {
     const SolidKey key{phy::PRISM_SOLID, RADIUS, H, static_cast<float>(QUALITY)};
     phy::drawPlaced(DELLIST, CONVEXHULL.NEWBODY, key,
-                    [this](SolidMesh& mesh) { CILINDRO(mesh, 0, 0, -H / 2, 1, QUALITY, RADIUS, H, 1); });
+                    [this](SolidMesh& mesh) {
+                        mesh.closesRoundOrigin();
+                        CILINDRO(mesh, 0, 0, -H / 2, 1, QUALITY, RADIUS, H, 1);
+                    });
 }
 
 void PHY_CustomFaceCylinder::DELETE() { DELLIST = false; }

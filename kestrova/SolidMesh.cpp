@@ -1,6 +1,11 @@
 // Recording solids into a mesh, and drawing the mesh placed by a body's matrix.
 #include "kestrova/SolidMesh.h"
 
+#include "kestrova/FacingEye.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The column-major 3 x 3 matrix m applied to (x, y, z).
@@ -29,6 +34,8 @@ void SolidMesh::setFrame(const TGLBaseMatrix& frame) {
     if (det != 0)
         for (float& value : normalFrame_) value /= det;
 }
+
+void SolidMesh::closesRoundOrigin() { closed_ = true; }
 
 void SolidMesh::begin(GLenum mode) {
     mode_ = mode;
@@ -93,9 +100,25 @@ void SolidMesh::end() {
 void SolidMesh::addTriangle(int first, int a, int b, int c) {
     const auto same = [this](int i, int j) { return primitive_[i].pos == primitive_[j].pos; };
     if (same(a, b) || same(b, c) || same(a, c)) return;
-    for (int k : {a, b, c}) triangles_.push_back(static_cast<GLuint>(first + k));
-    if (bothSides_)
+    const std::array<float, 3>&p = primitive_[a].pos, &q = primitive_[b].pos, &r = primitive_[c].pos;
+    const float u[3] = {q[0] - p[0], q[1] - p[1], q[2] - p[2]}, v[3] = {r[0] - p[0], r[1] - p[1], r[2] - p[2]};
+    std::array<float, 3> n = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    if (length > 0)
+        for (float& x : n) x /= length;
+    const std::array<float, 4> plane = {n[0], n[1], n[2], n[0] * p[0] + n[1] * p[1] + n[2] * p[2]};
+    for (const auto& corner : {p, q, r})
+        reach_ = std::max(reach_, std::sqrt(corner[0] * corner[0] + corner[1] * corner[1] + corner[2] * corner[2]));
+    // The outward side of a closed solid's face has the origin behind it.
+    const bool outward = !(closed_ && bothSides_) || plane[3] > 0;
+    if (outward) {
+        for (int k : {a, b, c}) triangles_.push_back(static_cast<GLuint>(first + k));
+        planes_.push_back(plane);
+    }
+    if (bothSides_ && !(closed_ && outward)) {
         for (int k : {a, c, b}) triangles_.push_back(static_cast<GLuint>(first + k));
+        planes_.push_back({-plane[0], -plane[1], -plane[2], -plane[3]});
+    }
 }
 
 void SolidMesh::cullingOff() { bothSides_ = true; }
@@ -138,21 +161,37 @@ void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const std::vecto
     glMultMatrixf(place.data());
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_T2F_N3F_V3F, 0, vertices.data());
-    glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(vertices.size() - 1),
-                        static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
+    // Only the vertices in the range are copied and lit.
+    const auto [lowest, highest] = std::minmax_element(triangles.begin(), triangles.end());
+    glDrawRangeElements(GL_TRIANGLES, *lowest, *highest, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT,
+                        triangles.data());
     glPopClientAttrib();
     glPopMatrix();
 }
 
 }  // namespace
 
+// The triangles that face the eye, when OpenGL would cull the others anyway:
+// they are neither placed nor lit nor set up for nothing.
+const std::vector<GLuint>& SolidMesh::facing(const TGLBaseMatrix& place) const {
+    const std::optional<std::array<float, 3>> eye = eyeInPlacedFrame(place);
+    if (!eye) return triangles_;
+    static std::vector<GLuint> kept;
+    kept.clear();
+    const float reach = std::sqrt((*eye)[0] * (*eye)[0] + (*eye)[1] * (*eye)[1] + (*eye)[2] * (*eye)[2]) + reach_;
+    for (std::size_t t = 0; t < planes_.size(); ++t)
+        if (facesEye(planes_[t], *eye, reach)) kept.insert(kept.end(), &triangles_[3 * t], &triangles_[3 * t] + 3);
+    return kept;
+}
+
 void SolidMesh::draw(const TGLBaseMatrix& place) const {
     const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
+    const std::vector<GLuint>& triangles = facing(place);
     // Up to here placing costs less than a draw call of its own (measured
     // with bench_draw on Mesa's software renderer).
     constexpr std::size_t MOST_PLACED = 96;
-    if (triangles_.size() > MOST_PLACED) sendInBody(vertices_, triangles_, place);
-    else sendPlaced(vertices_, triangles_, linear, place);
+    if (triangles.size() > MOST_PLACED) sendInBody(vertices_, triangles, place);
+    else sendPlaced(vertices_, triangles, linear, place);
     sendPlacedPoints(points_, linear, place);
     if (turnsCullingOn_) glEnable(GL_CULL_FACE);
 }

@@ -18,6 +18,12 @@ public:
     // Solids recorded from now on stand in the mesh's frame as `frame` places
     // them (a rotation, a scale, a shift); the identity at first.
     void setFrame(const TGLBaseMatrix& frame);
+    // The solids recorded from now on close round the mesh's origin (convex,
+    // like a capped cylinder or a cone on its base). Their faces drawn with
+    // culling off then keep only the side that faces outwards: the other side
+    // can be seen only from inside the solid, and from outside it hides
+    // behind the near faces, where it would still cost the renderer.
+    void closesRoundOrigin();
 
     void begin(GLenum mode) override;
     void normal(double x, double y, double z) override;
@@ -38,15 +44,19 @@ public:
     };
 
 private:
+    const std::vector<GLuint>& facing(const TGLBaseMatrix& place) const;
     void addTriangle(int first, int a, int b, int c);
 
     std::vector<Vertex> vertices_;
     std::vector<GLuint> triangles_;  // three indices into vertices_ each
+    std::vector<std::array<float, 4>> planes_;  // each triangle's unit normal, wound as it is, and offset
+    float reach_ = 0;  // how far the farthest vertex lies from the origin
     std::vector<Vertex> points_;
     std::vector<Vertex> primitive_;  // the one being recorded
     GLenum mode_ = GL_POINTS;
     Vertex next_{};
     bool bothSides_ = false;
+    bool closed_ = false;
     bool turnsCullingOn_ = false;  // the solids switch culling on after them
     std::array<float, 12> frame_ = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0};  // linear part by columns, then shift
     std::array<float, 9> normalFrame_ = {1, 0, 0, 0, 1, 0, 0, 0, 1};       // its inverse transpose
