@@ -110,14 +110,13 @@ void SolidMesh::addTriangle(int first, int a, int b, int c) {
     for (const auto& corner : {p, q, r})
         reach_ = std::max(reach_, std::sqrt(corner[0] * corner[0] + corner[1] * corner[1] + corner[2] * corner[2]));
     // The outward side of a closed solid's face has the origin behind it.
-    const bool outward = !(closed_ && bothSides_) || plane[3] > 0;
-    if (outward) {
-        for (int k : {a, b, c}) triangles_.push_back(static_cast<GLuint>(first + k));
-        planes_.push_back(plane);
-    }
-    if (bothSides_ && !(closed_ && outward)) {
+    for (int k : {a, b, c}) triangles_.push_back(static_cast<GLuint>(first + k));
+    planes_.push_back(plane);
+    inside_.push_back(closed_ && bothSides_ && !(plane[3] > 0));
+    if (bothSides_) {
         for (int k : {a, c, b}) triangles_.push_back(static_cast<GLuint>(first + k));
         planes_.push_back({-plane[0], -plane[1], -plane[2], -plane[3]});
+        inside_.push_back(closed_ && plane[3] > 0);
     }
 }
 
@@ -171,16 +170,19 @@ void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const std::vecto
 
 }  // namespace
 
-// The triangles that face the eye, when OpenGL would cull the others anyway:
-// they are neither placed nor lit nor set up for nothing.
+// The triangles that face the eye, when OpenGL would cull the others anyway,
+// less the inner sides of a closed solid seen from outside it: they are
+// neither placed nor lit nor set up for nothing.
 const std::vector<GLuint>& SolidMesh::facing(const TGLBaseMatrix& place) const {
     const std::optional<std::array<float, 3>> eye = eyeInPlacedFrame(place);
     if (!eye) return triangles_;
     static std::vector<GLuint> kept;
     kept.clear();
-    const float reach = std::sqrt((*eye)[0] * (*eye)[0] + (*eye)[1] * (*eye)[1] + (*eye)[2] * (*eye)[2]) + reach_;
+    const float distance = std::sqrt((*eye)[0] * (*eye)[0] + (*eye)[1] * (*eye)[1] + (*eye)[2] * (*eye)[2]);
+    const bool outside = distance > reach_;
     for (std::size_t t = 0; t < planes_.size(); ++t)
-        if (facesEye(planes_[t], *eye, reach)) kept.insert(kept.end(), &triangles_[3 * t], &triangles_[3 * t] + 3);
+        if (facesEye(planes_[t], *eye, distance + reach_) && !(outside && inside_[t]))
+            kept.insert(kept.end(), &triangles_[3 * t], &triangles_[3 * t] + 3);
     return kept;
 }
 

@@ -19,10 +19,10 @@ public:
     // them (a rotation, a scale, a shift); the identity at first.
     void setFrame(const TGLBaseMatrix& frame);
     // The solids recorded from now on close round the mesh's origin (convex,
-    // like a capped cylinder or a cone on its base). Their faces drawn with
-    // culling off then keep only the side that faces outwards: the other side
-    // can be seen only from inside the solid, and from outside it hides
-    // behind the near faces, where it would still cost the renderer.
+    // like a capped cylinder or a cone on its base). Of their faces drawn with
+    // culling off, the side that faces inwards is left out when the eye is
+    // outside the solid and back faces are culled: from there it hides behind
+    // the near faces, where it would still cost the renderer.
     void closesRoundOrigin();
 
     void begin(GLenum mode) override;
@@ -50,7 +50,8 @@ private:
     std::vector<Vertex> vertices_;
     std::vector<GLuint> triangles_;  // three indices into vertices_ each
     std::vector<std::array<float, 4>> planes_;  // each triangle's unit normal, wound as it is, and offset
-    float reach_ = 0;  // how far the farthest vertex lies from the origin
+    std::vector<bool> inside_;  // the inner side of a closed solid's face
+    float reach_ = 0;           // how far the farthest vertex lies from the origin
     std::vector<Vertex> points_;
     std::vector<Vertex> primitive_;  // the one being recorded
     GLenum mode_ = GL_POINTS;
