@@ -67,8 +67,8 @@ public:
     // The vertex index at that position of the index list (triangle t: positions 3t .. 3t+2).
     std::uint16_t GETFACE(std::int32_t index) const { return FINDICES[static_cast<std::size_t>(index)]; }
     std::int32_t TRIANGLES() const { return FNUMINDICES / 3; }
-    // The triangles in order, each with its face normal and the material of
-    // its model it names, applied whenever it changes.
+    // The triangles, each with its face normal and the material of its model
+    // it names, gathered by material (the see-through ones last).
     void RENDER() const;
     // The same triangles drawn with other corner positions and face normals
     // (one per vertex and one per triangle), such as a posed skin's.
@@ -96,6 +96,10 @@ public:
     std::vector<std::uint16_t> FNORMALINDICES;
     std::vector<T3dpoint> FACENORMAL;
     std::vector<T3dpoint> FVERTEX;
+
+private:
+    // The triangles' numbers in drawing order: gathered by material.
+    std::vector<std::int32_t> materialOrder() const;
 };
 
 class TGLAll3dsMesh {

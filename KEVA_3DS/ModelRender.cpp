@@ -5,6 +5,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <numeric>
+#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -43,7 +46,6 @@ void TGL3dsMaterial::APPLY() const {
     else glEnable(GL_CULL_FACE);
 }
 
-// Runs of triangles with the same material share one batch.
 void TGL3dsMesh::RENDER() const {
     if (FDISPLAYLIST != 0) {
         glCallList(static_cast<GLuint>(FDISPLAYLIST));
@@ -52,9 +54,28 @@ void TGL3dsMesh::RENDER() const {
     RENDERWITH(FVERTEX, FACENORMAL);
 }
 
+// The triangles gathered by material, each material's in their own order, the
+// materials in the order they first appear and the see-through ones after the
+// opaque ones: one batch and one change of state per material, and what lies
+// behind a see-through triangle is drawn before it. The depth test makes the
+// picture of the opaque ones the same in any order.
+std::vector<std::int32_t> TGL3dsMesh::materialOrder() const {
+    std::vector<std::int32_t> order(static_cast<std::size_t>(std::max(TRIANGLES(), 0)));
+    std::iota(order.begin(), order.end(), 0);
+    std::unordered_map<std::uint16_t, std::int32_t> firstUse;
+    for (std::int32_t t : order) firstUse.try_emplace(FMATID[static_cast<std::size_t>(t)], t);
+    const auto key = [&](std::int32_t t) {
+        const std::uint16_t id = FMATID[static_cast<std::size_t>(t)];
+        const TGL3dsMaterial* material = OWNER->materialOrNull(id);
+        return std::pair(material && material->FTRANSPARENCY < 1.0f, firstUse[id]);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) { return key(a) < key(b); });
+    return order;
+}
+
 void TGL3dsMesh::RENDERWITH(std::span<const T3dpoint> vertices, std::span<const T3dpoint> faceNormals) const {
     std::int32_t current = -1;  // no material applied yet
-    for (std::int32_t t = 0; t < TRIANGLES(); ++t) {
+    for (std::int32_t t : materialOrder()) {
         const std::uint16_t id = FMATID[static_cast<std::size_t>(t)];
         if (id != current) {
             if (current >= 0) glEnd();

@@ -80,7 +80,9 @@ std::vector<House> houses() {
 Scene incaCityScene() {
     Scene scene;
     scene.materials = incaMaterials();
-    scene.meshes.push_back(incaGround());
+    std::vector<Platform> footprints = {PLAZA};
+    for (const PlatformPart& p : platforms()) footprints.push_back(p.platform);
+    scene.meshes.push_back(incaGround(footprints));
     Mesh plaza = platformMesh("Plaza", PLAZA, {});
     addCauseway(plaza, {20, 32, PLAZA_LEVEL}, {20, -90, PLAZA_LEVEL}, 7);  // from the quarter's stairs to the temple's
     scene.meshes.push_back(std::move(plaza));

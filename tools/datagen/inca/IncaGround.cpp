@@ -40,9 +40,20 @@ float groundHeight(float x, float y) {
     return h;
 }
 
+// Whether a triangle lies inside a platform's box (on or under its top).
+bool hiddenInside(const Mesh& mesh, const Triangle& t, std::span<const Platform> platforms) {
+    const auto inside = [](const Platform& p, Vec3 v) {
+        return v.x >= p.x0 && v.x <= p.x1 && v.y >= p.y0 && v.y <= p.y1 && v.z <= p.top;
+    };
+    return std::any_of(platforms.begin(), platforms.end(), [&](const Platform& p) {
+        return inside(p, mesh.vertices[t.a].position) && inside(p, mesh.vertices[t.b].position) &&
+               inside(p, mesh.vertices[t.c].position);
+    });
+}
+
 }  // namespace
 
-Mesh incaGround() {
+Mesh incaGround(std::span<const Platform> platforms) {
     Mesh mesh{"Ground", {}, {}};
     const HeightGrid grid{-HALF_SIZE, -HALF_SIZE, 2 * HALF_SIZE / CELLS, CELLS, CELLS, 40};
     addHeightGrid(mesh, grid, groundHeight, [](Vec3 centre, Vec3 normal) -> MaterialId {
@@ -50,5 +61,6 @@ Mesh incaGround() {
         if (centre.z > 60 && normal.z < 0.93f) return INCA_ROCK;
         return INCA_GRASS;
     });
+    std::erase_if(mesh.triangles, [&](const Triangle& t) { return hiddenInside(mesh, t, platforms); });
     return mesh;
 }

@@ -24,15 +24,16 @@ inline constexpr Surface INCA_TIMBER = {INCA_WOOD, 5};
 inline constexpr float PLAZA_LEVEL = 10;
 inline constexpr float VALLEY_LEVEL = -10;  // the ground round the city, under every platform
 
-// The land: a valley floor round the city rising to a ring of peaks.
-Mesh incaGround();
-
 // A level platform of stone with a lawn on top, standing on the valley floor,
 // and the stairs that climb onto it.
 struct Platform {
     float x0, x1, y0, y1, top;
 };
 Mesh platformMesh(const char* name, const Platform& platform, std::span<const Stairs> stairs);
+
+// The land: a valley floor round the city rising to a ring of peaks. The parts
+// of it that lie inside the platforms, where nobody sees them, are left out.
+Mesh incaGround(std::span<const Platform> platforms);
 // A paved way of low stone slabs across a level.
 void addCauseway(Mesh& mesh, Vec3 from, Vec3 to, float width);
 // Stairs of steps no higher than a person steps, from `foot` up by `rise` along `direction`.
