@@ -43,9 +43,11 @@ inline float rowSpeed(const btSolverBody& a, const btSolverBody& b, const btSolv
     return sum[0] + sum[1] + sum[2];
 }
 
+// Static and kinematic bodies have no inverse mass and no turning part in the
+// rows: the impulse adds nothing to them, so no test singles them out (it
+// would read one more line of every body from memory).
 inline void applyImpulse(btSolverBody& body, const btVector3& normal, const btVector3& angularComponent, float impulse,
                   Velocities v) {
-    if (!body.m_originalBody) return;
     const Vec4 amount = splat(impulse);
     store(body.*v.linear, load(body.*v.linear) + load(normal) * load(body.m_invMass) * amount * load(body.m_linearFactor));
     store(body.*v.angular, load(body.*v.angular) + load(angularComponent) * amount * load(body.m_angularFactor));
