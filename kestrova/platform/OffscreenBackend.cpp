@@ -65,6 +65,8 @@ bool createOffscreenContext(int width, int height) {
         context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 8, 0, nullptr);
         if (!context) return false;
         KEEPRENDERERMEMORY();
+    } else {
+        glFinish();  // the renderer's threads may still be filling the buffer about to be replaced
     }
     bufferWidth = width;
     bufferHeight = height;
