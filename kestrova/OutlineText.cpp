@@ -106,10 +106,10 @@ void compileGlyph(FTFont& font, const wchar_t* glyph, const GLYPHMETRICSFLOAT& m
 
 }  // namespace
 
-void INITTEXT(float DEPTH, std::int32_t ANG, std::int32_t ITAL, std::int32_t /*GRAS: not part of outlines*/) {
+void INITTEXT(float EXTRUSION, std::int32_t ANG, std::int32_t ITAL, std::int32_t /*GRAS: not part of outlines*/) {
     DELETEGLTEXT();
     BASE = glGenLists(CODES);
-    const std::unique_ptr<FTFont> font = openFont(DEPTH, ITAL != 0);
+    const std::unique_ptr<FTFont> font = openFont(EXTRUSION, ITAL != 0);
     if (!font) return;
     const Windows1252 charset;
     const float angle = static_cast<float>(ANG) / 10.0f;
@@ -129,16 +129,16 @@ void DELETEGLTEXT() {
     for (GLYPHMETRICSFLOAT& metrics : GMF) metrics = GLYPHMETRICSFLOAT{};
 }
 
-void PUTGLTEXT(float X, float Y, float SIZE, std::string_view TEXT) {
-    PUTGLTEXT3D(X / 200, Y / 200, 0, (1 + SIZE) / 10, TEXT);
+void PUTGLTEXT(float X, float Y, float TEXTSIZE, std::string_view TEXT) {
+    PUTGLTEXT3D(X / 200, Y / 200, 0, (1 + TEXTSIZE) / 10, TEXT);
 }
 
-void PUTGLTEXT3D(float X, float Y, float Z, float SIZE, std::string_view TEXT) {
+void PUTGLTEXT3D(float X, float Y, float Z, float TEXTSIZE, std::string_view TEXT) {
     if (TEXT.empty()) return;
     glPushMatrix();
-    // Placing before scaling puts the text at (X, Y, Z) without dividing by SIZE.
+    // Placing before scaling puts the text at (X, Y, Z) without dividing by TEXTSIZE.
     glTranslatef(X, Y, Z);
-    glScalef(SIZE, SIZE, SIZE);
+    glScalef(TEXTSIZE, TEXTSIZE, TEXTSIZE);
     glPushAttrib(GL_LIST_BIT);
     glListBase(BASE);
     glCallLists(static_cast<GLsizei>(TEXT.size()), GL_UNSIGNED_BYTE, TEXT.data());

@@ -48,11 +48,11 @@ const std::uint8_t* TgaBytes::take(std::size_t count) {
     return start;
 }
 
-TgaOutcome LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& FILE) {
+TgaOutcome LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& BYTES) {
     TTGA tga;
-    if (const char* problem = readImageInformation(FILE, TEXTURE, tga)) return fail(TEXTURE, problem);
+    if (const char* problem = readImageInformation(BYTES, TEXTURE, tga)) return fail(TEXTURE, problem);
     // The data is checked before any memory is taken, so an absurd size in a short file costs nothing.
-    const std::uint8_t* data = FILE.remaining() >= tga.IMAGESIZE ? FILE.take(tga.IMAGESIZE) : nullptr;
+    const std::uint8_t* data = BYTES.remaining() >= tga.IMAGESIZE ? BYTES.take(tga.IMAGESIZE) : nullptr;
     if (!data) return fail(TEXTURE, "Could not read image data");
     try {
         TEXTURE.IMAGEDATA.clear();
@@ -65,30 +65,30 @@ TgaOutcome LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& FILE) {
     return {};
 }
 
-TgaOutcome LOADCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& FILE) {
+TgaOutcome LOADCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& BYTES) {
     TTGA tga;
-    if (const char* problem = readImageInformation(FILE, TEXTURE, tga)) return fail(TEXTURE, problem);
+    if (const char* problem = readImageInformation(BYTES, TEXTURE, tga)) return fail(TEXTURE, problem);
     const std::uint64_t pixelCount = std::uint64_t{tga.WIDTH} * tga.HEIGH;
     // The image grows as packets arrive; room is taken only for what the rest of the
     // file can describe (at most 128 pixels per packet of header and one pixel).
-    const std::uint64_t describable = FILE.remaining() / (1 + tga.BYTESPERPIXEL) * MAX_PACKET_PIXELS;
+    const std::uint64_t describable = BYTES.remaining() / (1 + tga.BYTESPERPIXEL) * MAX_PACKET_PIXELS;
     try {
         TEXTURE.IMAGEDATA.clear();
         TEXTURE.IMAGEDATA.reserve(std::min(pixelCount, describable) * tga.BYTESPERPIXEL);
         std::uint64_t currentPixel = 0;
         while (currentPixel < pixelCount) {
-            const std::uint8_t* header = FILE.take(1);
+            const std::uint8_t* header = BYTES.take(1);
             if (!header) return fail(TEXTURE, "Could not read RLE header");
             const bool run = *header >= 128;
             const std::uint32_t count = run ? *header - 127u : *header + 1u;
             if (currentPixel + count > pixelCount) return fail(TEXTURE, "Too many pixels read");
             if (run) {
-                const std::uint8_t* pixel = FILE.take(tga.BYTESPERPIXEL);
+                const std::uint8_t* pixel = BYTES.take(tga.BYTESPERPIXEL);
                 if (!pixel) return fail(TEXTURE, "Could not read from file");
                 for (std::uint32_t i = 0; i < count; ++i) appendPixel(TEXTURE.IMAGEDATA, pixel, tga.BYTESPERPIXEL);
             } else {
                 for (std::uint32_t i = 0; i < count; ++i) {
-                    const std::uint8_t* pixel = FILE.take(tga.BYTESPERPIXEL);
+                    const std::uint8_t* pixel = BYTES.take(tga.BYTESPERPIXEL);
                     if (!pixel) return fail(TEXTURE, "Could not read image data");
                     appendPixel(TEXTURE.IMAGEDATA, pixel, tga.BYTESPERPIXEL);
                 }
@@ -101,8 +101,8 @@ TgaOutcome LOADCOMPRESSEDTGA(TGATEXTURE& TEXTURE, TgaBytes& FILE) {
     return {};
 }
 
-TgaOutcome READTGA(std::span<const std::uint8_t> FILE, TGATEXTURE& TEXTURE) {
-    TgaBytes file(FILE);
+TgaOutcome READTGA(std::span<const std::uint8_t> BYTES, TGATEXTURE& TEXTURE) {
+    TgaBytes file(BYTES);
     const std::uint8_t* header = file.take(UNCOMPRESSED_HEADER.size());
     if (!header) return fail(TEXTURE, "Could not read file header");
     if (std::equal(UNCOMPRESSED_HEADER.begin(), UNCOMPRESSED_HEADER.end(), header))

@@ -37,8 +37,8 @@ void VIEWCOMPOUNDBOWLING() {
 }
 
 namespace {
-const SceneRegistration row({301, "&CorpiComposti", "Bowling",
-                             SCENEHELP({"Esempio che mostra dei birilli formati", "da più parti unite."},
-                                       {"(A) Spara sfera"}),
-                             INITCOMPOUNDBOWLING, VIEWCOMPOUNDBOWLING, &NEWWORLDCMP2});
+const SceneRegistration compoundBowlingRow({301, "&CorpiComposti", "Bowling",
+                                            SCENEHELP({"Esempio che mostra dei birilli formati", "da più parti unite."},
+                                                      {"(A) Spara sfera"}),
+                                            INITCOMPOUNDBOWLING, VIEWCOMPOUNDBOWLING, &NEWWORLDCMP2});
 }  // namespace

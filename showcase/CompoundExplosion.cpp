@@ -69,8 +69,8 @@ void VIEWCOMPOUNDEXPLOSION() {
 }
 
 namespace {
-const SceneRegistration row({303, "&CorpiComposti", "Esplosione",
-                             SCENEHELP({"Esempio di esplosione con alcuni", "modelli composti."},
-                                       {"(A) Spara sfera", "(Z) Esplosione"}),
-                             INITCOMPOUNDEXPLOSION, VIEWCOMPOUNDEXPLOSION, &NEWWORLDCMP4});
+const SceneRegistration compoundExplosionRow({303, "&CorpiComposti", "Esplosione",
+                                              SCENEHELP({"Esempio di esplosione con alcuni", "modelli composti."},
+                                                        {"(A) Spara sfera", "(Z) Esplosione"}),
+                                              INITCOMPOUNDEXPLOSION, VIEWCOMPOUNDEXPLOSION, &NEWWORLDCMP4});
 }  // namespace

@@ -43,8 +43,8 @@ void VIEWCOMPOUND() {
 }
 
 namespace {
-const SceneRegistration row({300, "&CorpiComposti", "Razzi",
-                             SCENEHELP({"Esempio che mostra dei modelli di razzi", "composti da più parti unite."},
-                                       {"(A) Spara sfera"}),
-                             INITCOMPOUND, VIEWCOMPOUND, &NEWWORLDCMP1});
+const SceneRegistration compoundRocketsRow(
+    {300, "&CorpiComposti", "Razzi",
+     SCENEHELP({"Esempio che mostra dei modelli di razzi", "composti da più parti unite."}, {"(A) Spara sfera"}),
+     INITCOMPOUND, VIEWCOMPOUND, &NEWWORLDCMP1});
 }  // namespace

@@ -32,7 +32,8 @@ void VIEWCOMPOUNDTREES() {
 }
 
 namespace {
-const SceneRegistration row({302, "&CorpiComposti", "Alberi",
-                             SCENEHELP({"Esempio che mostra tre modelli composti", "di alberi."}, {"(A) Spara sfera"}),
-                             INITCOMPOUNDTREES, VIEWCOMPOUNDTREES, &NEWWORLDCMP3});
+const SceneRegistration compoundTreesRow({302, "&CorpiComposti", "Alberi",
+                                          SCENEHELP({"Esempio che mostra tre modelli composti", "di alberi."},
+                                                    {"(A) Spara sfera"}),
+                                          INITCOMPOUNDTREES, VIEWCOMPOUNDTREES, &NEWWORLDCMP3});
 }  // namespace

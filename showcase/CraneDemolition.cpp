@@ -131,8 +131,9 @@ void VIEWCRANE2() {
 }
 
 namespace {
-const SceneRegistration row({401, "&Meccanismi", "Gru 2",
-                             SCENEHELP({"Esempio di una gru mecchanica", "per demolizione."},
-                                       {"(A) Spara sfera", "(W/E) ruota braccio", "(Z/X) Movimento cavo sfera"}),
-                             INITCRANE2, VIEWCRANE2, &NEWWORLDCR2});
+const SceneRegistration craneDemolitionRow({401, "&Meccanismi", "Gru 2",
+                                            SCENEHELP({"Esempio di una gru mecchanica", "per demolizione."},
+                                                      {"(A) Spara sfera", "(W/E) ruota braccio",
+                                                       "(Z/X) Movimento cavo sfera"}),
+                                            INITCRANE2, VIEWCRANE2, &NEWWORLDCR2});
 }  // namespace

@@ -88,7 +88,7 @@ void VIEWDESTROY() {
 }
 
 namespace {
-const SceneRegistration row({211, "&CorpiRigidi", "Distruzione",
-                             SCENEHELP({"Esempio di eliminzione di oggetti"}, {"(1-9) Selezione elemento"}),
-                             INITDESTROY, VIEWDESTROY, &NEWWORLD11});
+const SceneRegistration destroyChainRow({211, "&CorpiRigidi", "Distruzione",
+                                         SCENEHELP({"Esempio di eliminzione di oggetti"}, {"(1-9) Selezione elemento"}),
+                                         INITDESTROY, VIEWDESTROY, &NEWWORLD11});
 }  // namespace

@@ -66,10 +66,10 @@ void VIEWPICKEXPLOSION() {
 }
 
 namespace {
-const SceneRegistration row({208, "&CorpiRigidi", "Click Boom",
-                             SCENEHELP({"Cliccare col pulsante sinistro tenendo il cursore",
-                                        "sugli oggetti, per creare un esplosione.",
-                                        "La forza varia in base alla pressione."},
-                                       {}),
-                             INITPICKEXPLOSION, VIEWPICKEXPLOSION, &NEWWORLD7});
+const SceneRegistration explosionClickBoomRow({208, "&CorpiRigidi", "Click Boom",
+                                               SCENEHELP({"Cliccare col pulsante sinistro tenendo il cursore",
+                                                          "sugli oggetti, per creare un esplosione.",
+                                                          "La forza varia in base alla pressione."},
+                                                         {}),
+                                               INITPICKEXPLOSION, VIEWPICKEXPLOSION, &NEWWORLD7});
 }  // namespace

@@ -36,9 +36,9 @@ void blow() {
             for (std::size_t i = 1; i < NEWBOX8.size(); ++i)
                 PHY_ADDEXPLOSION(NEWWORLD8, NEWBOX8[i].NEWBODY, blast.origin, kBlastStrength, blast.radius);
     // Key "4": the blast field, on while the key is held.
-    const bool held = SETGLKEY('4');
+    const bool blasting = SETGLKEY('4');
     for (std::size_t i = 1; i < NEWBOX8.size(); ++i)
-        PHY_ADDREALEXPLOSION(NEWBOX8[i].NEWBODY, GLVECTOR(-8, 0.6f, -1), 5, 13.5f, 0, held);
+        PHY_ADDREALEXPLOSION(NEWBOX8[i].NEWBODY, GLVECTOR(-8, 0.6f, -1), 5, 13.5f, 0, blasting);
 }
 
 }  // namespace
@@ -71,7 +71,8 @@ void VIEWEXPLOSION() {
 }
 
 namespace {
-const SceneRegistration row({209, "&CorpiRigidi", "Esplosione",
-                             SCENEHELP({"Esempio di esplosione"}, {"(1-4) Tipo esplosione", "(A) Spara sfera"}),
-                             INITEXPLOSION, VIEWEXPLOSION, &NEWWORLD8});
+const SceneRegistration explosionCourtyardRow({209, "&CorpiRigidi", "Esplosione",
+                                               SCENEHELP({"Esempio di esplosione"},
+                                                         {"(1-4) Tipo esplosione", "(A) Spara sfera"}),
+                                               INITEXPLOSION, VIEWEXPLOSION, &NEWWORLD8});
 }  // namespace

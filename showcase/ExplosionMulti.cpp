@@ -73,8 +73,9 @@ void VIEWMULTIEXPLOSION() {
 }
 
 namespace {
-const SceneRegistration row({210, "&CorpiRigidi", "Esplosioni",
-                             SCENEHELP({"Esempio di esplosioni multiple."},
-                                       {"(1) Esplosione multipla", "(2-4) Selezione esplosione", "(A) Spara sfera"}),
-                             INITMULTIEXPLOSION, VIEWMULTIEXPLOSION, &NEWWORLD9});
+const SceneRegistration explosionMultiRow({210, "&CorpiRigidi", "Esplosioni",
+                                           SCENEHELP({"Esempio di esplosioni multiple."},
+                                                     {"(1) Esplosione multipla", "(2-4) Selezione esplosione",
+                                                      "(A) Spara sfera"}),
+                                           INITMULTIEXPLOSION, VIEWMULTIEXPLOSION, &NEWWORLD9});
 }  // namespace

@@ -66,9 +66,9 @@ void VIEWFLUID() {
 }
 
 namespace {
-const SceneRegistration row({500, "&Fluidi", "Acqua e aria",
-                             SCENEHELP({"Esempio che mostra dei corpi immersi",
-                                        "in due fluidi differenti come acqua ed", "aria."},
-                                       {"(A) Spara sfera"}),
-                             INITFLUID, VIEWFLUID, &NEWWORLDFLU1});
+const SceneRegistration fluidSceneRow({500, "&Fluidi", "Acqua e aria",
+                                       SCENEHELP({"Esempio che mostra dei corpi immersi",
+                                                  "in due fluidi differenti come acqua ed", "aria."},
+                                                 {"(A) Spara sfera"}),
+                                       INITFLUID, VIEWFLUID, &NEWWORLDFLU1});
 }  // namespace

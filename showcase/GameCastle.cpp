@@ -33,6 +33,6 @@ void VIEWPLAYER3() {
 }
 
 namespace {
-const SceneRegistration row({702, "&Giochi", "Castello", FIRSTPERSONHELP(), INITPLAYER3, VIEWPLAYER3, &NEWWORLDPLY3,
-                             OnChoice::RESUME_WITH_HELP});
+const SceneRegistration gameCastleRow({702, "&Giochi", "Castello", FIRSTPERSONHELP(), INITPLAYER3, VIEWPLAYER3,
+                                       &NEWWORLDPLY3, OnChoice::RESUME_WITH_HELP});
 }  // namespace

@@ -29,6 +29,6 @@ void VIEWPLAYER2() {
 }
 
 namespace {
-const SceneRegistration row({701, "&Giochi", "Città Incas", FIRSTPERSONHELP(), INITPLAYER2, VIEWPLAYER2,
-                             &NEWWORLDPLY2, OnChoice::RESUME_WITH_HELP});
+const SceneRegistration gameIncaCityRow({701, "&Giochi", "Città Incas", FIRSTPERSONHELP(), INITPLAYER2, VIEWPLAYER2,
+                                         &NEWWORLDPLY2, OnChoice::RESUME_WITH_HELP});
 }  // namespace

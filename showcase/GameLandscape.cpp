@@ -31,6 +31,6 @@ void VIEWPLAYER() {
 }
 
 namespace {
-const SceneRegistration row({700, "&Giochi", "Paesaggio", FIRSTPERSONHELP(), INITPLAYER, VIEWPLAYER, &NEWWORLDPLY1,
-                             OnChoice::RESUME_WITH_HELP});
+const SceneRegistration gameLandscapeRow({700, "&Giochi", "Paesaggio", FIRSTPERSONHELP(), INITPLAYER, VIEWPLAYER,
+                                          &NEWWORLDPLY1, OnChoice::RESUME_WITH_HELP});
 }  // namespace

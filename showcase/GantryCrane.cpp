@@ -139,8 +139,8 @@ void VIEWCRANE() {
 }
 
 namespace {
-const SceneRegistration row({400, "&Meccanismi", "Gru 1",
-                             SCENEHELP({"Esempio di una gru mecchanica", "per carico merci."},
-                                       {"(W/E) Movimento sbarra", "(Z/X) Movimento cavo con gancio"}),
-                             INITCRANE, VIEWCRANE, &NEWWORLDCR1});
+const SceneRegistration gantryCraneRow({400, "&Meccanismi", "Gru 1",
+                                        SCENEHELP({"Esempio di una gru mecchanica", "per carico merci."},
+                                                  {"(W/E) Movimento sbarra", "(Z/X) Movimento cavo con gancio"}),
+                                        INITCRANE, VIEWCRANE, &NEWWORLDCR1});
 }  // namespace

@@ -62,7 +62,7 @@ void VIEWRAGDOLL() {
 }
 
 namespace {
-const SceneRegistration row({600, "&Personaggi", "Pupazzo",
-                             SCENEHELP({"Esempio di pupazzi snodati che cadono."}, {"(A) Spara sfera"}), INITRAGDOLL,
-                             VIEWRAGDOLL, &NEWWORLDD1});
+const SceneRegistration ragDollFallRow({600, "&Personaggi", "Pupazzo",
+                                        SCENEHELP({"Esempio di pupazzi snodati che cadono."}, {"(A) Spara sfera"}),
+                                        INITRAGDOLL, VIEWRAGDOLL, &NEWWORLDD1});
 }  // namespace

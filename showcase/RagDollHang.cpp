@@ -51,7 +51,8 @@ void VIEWRAGDOLL2() {
 }
 
 namespace {
-const SceneRegistration row({601, "&Personaggi", "Pupazzi",
-                             SCENEHELP({"Esempio di pupazzi snodati appesi per", "le braccia."}, {"(A) Spara sfera"}),
-                             INITRAGDOLL2, VIEWRAGDOLL2, &NEWWORLDD2});
+const SceneRegistration ragDollHangRow({601, "&Personaggi", "Pupazzi",
+                                        SCENEHELP({"Esempio di pupazzi snodati appesi per", "le braccia."},
+                                                  {"(A) Spara sfera"}),
+                                        INITRAGDOLL2, VIEWRAGDOLL2, &NEWWORLDD2});
 }  // namespace

@@ -39,8 +39,8 @@ void VIEWIMPACTBULLET() {
 }
 
 namespace {
-const SceneRegistration row({204, "&CorpiRigidi", "Proiettili",
-                             SCENEHELP({"Esempio di proiettili sparati dal cursore", "del mouse."},
-                                       {"(1-8) Spara sfere di varie dimensioni"}),
-                             INITIMPACTBULLET, VIEWIMPACTBULLET, &NEWWORLD4});
+const SceneRegistration rigidBulletsRow({204, "&CorpiRigidi", "Proiettili",
+                                         SCENEHELP({"Esempio di proiettili sparati dal cursore", "del mouse."},
+                                                   {"(1-8) Spara sfere di varie dimensioni"}),
+                                         INITIMPACTBULLET, VIEWIMPACTBULLET, &NEWWORLD4});
 }  // namespace

@@ -59,8 +59,8 @@ void VIEWCHAIN() {
 }
 
 namespace {
-const SceneRegistration row({207, "&CorpiRigidi", "Catena",
-                             SCENEHELP({"Esempio di una catena realistica."},
-                                       {"(1-4) Spara sfere di varie dimensioni e", "forze."}),
-                             INITCHAIN, VIEWCHAIN, &NEWWORLD10});
+const SceneRegistration rigidChainRow({207, "&CorpiRigidi", "Catena",
+                                       SCENEHELP({"Esempio di una catena realistica."},
+                                                 {"(1-4) Spara sfere di varie dimensioni e", "forze."}),
+                                       INITCHAIN, VIEWCHAIN, &NEWWORLD10});
 }  // namespace

@@ -51,7 +51,7 @@ void VIEWDOMINO() {
 }
 
 namespace {
-const SceneRegistration row({205, "&CorpiRigidi", "Domino",
-                             SCENEHELP({"Sparare al riquadro di tasselli"}, SIZEDSPHEREKEYS), INITDOMINO,
-                             VIEWDOMINO, &NEWWORLD5});
+const SceneRegistration rigidDominoRow({205, "&CorpiRigidi", "Domino",
+                                        SCENEHELP({"Sparare al riquadro di tasselli"}, SIZEDSPHEREKEYS), INITDOMINO,
+                                        VIEWDOMINO, &NEWWORLD5});
 }  // namespace

@@ -87,6 +87,7 @@ void VIEWFRICTION() {
 }
 
 namespace {
-const SceneRegistration row({200, "&CorpiRigidi", "Attrito", SCENEHELP({"Dimostrazione di collisoni varie."}, {}),
-                             INITFRICTION, VIEWFRICTION, &NEWWORLD});
+const SceneRegistration rigidFrictionRow({200, "&CorpiRigidi", "Attrito",
+                                          SCENEHELP({"Dimostrazione di collisoni varie."}, {}), INITFRICTION,
+                                          VIEWFRICTION, &NEWWORLD});
 }  // namespace

@@ -42,6 +42,6 @@ void VIEWHAIR() {
 }
 
 namespace {
-const SceneRegistration row({202, "&CorpiRigidi", "Capelli", SCENEHELP({"Simulazione di cappelli"}, {}), INITHAIR,
-                             VIEWHAIR, &NEWWORLD2});
+const SceneRegistration rigidHairRow({202, "&CorpiRigidi", "Capelli", SCENEHELP({"Simulazione di cappelli"}, {}),
+                                      INITHAIR, VIEWHAIR, &NEWWORLD2});
 }  // namespace

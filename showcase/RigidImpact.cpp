@@ -64,8 +64,8 @@ void VIEWIMPACT() {
 }
 
 namespace {
-const SceneRegistration row({203, "&CorpiRigidi", "Impatto",
-                             SCENEHELP({"Semplice dimostrazione d impatto tra oggetti"},
-                                       {"(1-4) Forza applicata all oggetto"}),
-                             INITIMPACT, VIEWIMPACT, &NEWWORLD3});
+const SceneRegistration rigidImpactRow({203, "&CorpiRigidi", "Impatto",
+                                        SCENEHELP({"Semplice dimostrazione d impatto tra oggetti"},
+                                                  {"(1-4) Forza applicata all oggetto"}),
+                                        INITIMPACT, VIEWIMPACT, &NEWWORLD3});
 }  // namespace

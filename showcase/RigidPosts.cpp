@@ -51,9 +51,9 @@ void VIEWSTICKBOX() {
 }
 
 namespace {
-const SceneRegistration row({206, "&CorpiRigidi", "Paletti",
-                             SCENEHELP({"Esempio simile a quello del dimino con la",
-                                        "differenza di pali invece che tasselli."},
-                                       SIZEDSPHEREKEYS),
-                             INITSTICKBOX, VIEWSTICKBOX, &NEWWORLD6});
+const SceneRegistration rigidPostsRow({206, "&CorpiRigidi", "Paletti",
+                                       SCENEHELP({"Esempio simile a quello del dimino con la",
+                                                  "differenza di pali invece che tasselli."},
+                                                 SIZEDSPHEREKEYS),
+                                       INITSTICKBOX, VIEWSTICKBOX, &NEWWORLD6});
 }  // namespace

@@ -189,5 +189,5 @@ void TESTVHEICLE() {
 
 namespace {
 // Choosing the scene keeps the car as it was; "Info demo" runs one frame.
-const SceneRegistration row({808, "&Extra", "Veicolo", "", nullptr, TESTVHEICLE, nullptr, OnChoice::RESUME});
+const SceneRegistration vehicleRow({808, "&Extra", "Veicolo", "", nullptr, TESTVHEICLE, nullptr, OnChoice::RESUME});
 }  // namespace

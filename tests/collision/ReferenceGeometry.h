@@ -8,6 +8,9 @@
 #include <random>
 #include <vector>
 
+// The point the tests place their solids round.
+inline const TGLVector ORIGIN{0, 0, 0};
+
 namespace reference {
 
 struct Vec {

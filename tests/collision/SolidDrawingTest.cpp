@@ -1,5 +1,7 @@
 // What the collision unit draws, read back through the feedback buffer, and a
 // picture of its solids to look at.
+#include "ReferenceGeometry.h"
+
 #include "kestrova/GeometryCapture.h"
 #include "support/OffscreenGL.h"
 
@@ -16,8 +18,6 @@
 using namespace collision;
 
 namespace {
-
-const TGLVector ORIGIN{0, 0, 0};
 
 // The feedback buffer returns every quad as two triangles: this joins them
 // again, their six corners in one polygon.

@@ -1,5 +1,7 @@
 // Quads, boxes, cones and cylinders: surfaces that cross are reported, solids
 // apart or wholly inside one another are not, and odd inputs answer quietly.
+#include "ReferenceGeometry.h"
+
 #include "KEVA_Collision/SolidTests.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +12,6 @@
 using namespace collision;
 
 namespace {
-
-const TGLVector ORIGIN{0, 0, 0};
 
 // A square quad of side 2 * half in the local plane z = 0, in strip order.
 struct Square {

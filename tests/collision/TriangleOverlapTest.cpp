@@ -13,8 +13,6 @@ using namespace collision;
 
 namespace {
 
-const TGLVector ORIGIN{0, 0, 0};
-
 bool crossing(const TGLVector& a1, const TGLVector& b1, const TGLVector& c1, const TGLVector& a2, const TGLVector& b2,
               const TGLVector& c2) {
     return TRIANGLEINTRIANGLE(ORIGIN, ORIGIN, a1, b1, c1, ORIGIN, ORIGIN, a2, b2, c2);

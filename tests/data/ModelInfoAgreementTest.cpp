@@ -12,14 +12,14 @@
 
 namespace {
 
-struct SceneryCase {
+struct AgreementCase {
     const char* file;
     const char* scale;
 };
 
-const SceneryCase CASES[] = {{"citta incas.3ds", "2.5"}, {"castello1.3ds", "3.2"}};
+const AgreementCase AGREEMENT_CASES[] = {{"citta incas.3ds", "2.5"}, {"castello1.3ds", "3.2"}};
 
-nlohmann::json modelInfo(const SceneryCase& c) {
+nlohmann::json modelInfo(const AgreementCase& c) {
     const std::string command = std::string("'") + KESTROVA_MODELINFO + "' '" + dataPath(c.file) + "' " + c.scale + " --json";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string text;
@@ -28,7 +28,7 @@ nlohmann::json modelInfo(const SceneryCase& c) {
     return nlohmann::json::parse(text, nullptr, false);
 }
 
-class ModelInfoAgreement : public ::testing::TestWithParam<SceneryCase> {};
+class ModelInfoAgreement : public ::testing::TestWithParam<AgreementCase> {};
 
 TEST_P(ModelInfoAgreement, ObjectsMaterialsAndMapsAreTheSameForBothReaders) {
     const auto scenery = readWithLib3ds(dataPath(GetParam().file));
@@ -71,8 +71,8 @@ TEST_P(ModelInfoAgreement, ObjectsMaterialsAndMapsAreTheSameForBothReaders) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Generated, ModelInfoAgreement, ::testing::ValuesIn(CASES),
-                         [](const ::testing::TestParamInfo<SceneryCase>& scenery) {
+INSTANTIATE_TEST_SUITE_P(Generated, ModelInfoAgreement, ::testing::ValuesIn(AGREEMENT_CASES),
+                         [](const ::testing::TestParamInfo<AgreementCase>& scenery) {
                              return std::string(scenery.param.file[1] == 'i' ? "IncaCity" : "Castle");
                          });
 

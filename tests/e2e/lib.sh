@@ -37,7 +37,7 @@ stop_all() {
 # Prints the id of the first top-level window whose name is exactly $1, waiting up to $2 seconds.
 # SDL sets UTF-8 names that `xdotool search --name` misses; xwininfo lists them.
 wait_window() {
-  local name="$1" timeout="${2:-20}" id
+  local name="$1" timeout="${2:-60}" id
   for _ in $(seq $((timeout * 10))); do
     id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$name\"" | head -n1 | awk '{print $1}')
     if [ -n "$id" ]; then echo "$id"; return 0; fi
@@ -49,7 +49,7 @@ wait_window() {
 # Presses Return in the message box titled $1 (SDL's boxes take Return as OK).
 answer_box() {
   local id
-  id=$(wait_window "$1" 20) || { echo "no box titled '$1'" >&2; return 1; }
+  id=$(wait_window "$1" 60) || { echo "no box titled '$1'" >&2; return 1; }
   sleep 0.3
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
   xdotool key --window "$id" Return 2>/dev/null

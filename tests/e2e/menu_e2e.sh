@@ -12,7 +12,7 @@ start_xvfb || fail "Xvfb"
 
 (cd "$data" && exec "$showcase") & APP_PID=$!
 answer_box "Informazione" || fail "loading box"
-WIN=$(wait_window "Kestrova - Kestrova Phy demo" 20) || fail "main window"
+WIN=$(wait_window "Kestrova - Kestrova Phy demo" 60) || fail "main window"
 
 shot() { xwd -id "$WIN" -silent | convert xwd:- "$out/$1.png"; }
 # Width of what is drawn (not black) in a strip of the window: WxH+X+Y.
@@ -36,8 +36,11 @@ done
 click 86 10           # "CorpiRigidi"
 shot menu-open
 click 60 33           # "Attrito", its first item
-sleep 1
-shot scene-200
+for _ in $(seq 60); do
+  sleep 0.5
+  shot scene-200
+  [ "$(drawn_width scene-200 500x40+200+265)" -lt 300 ] 2>/dev/null && break
+done
 [ "$(drawn_width scene-200 500x40+200+265)" -lt 300 ] || fail "still on the start screen after choosing Attrito"
 click 86 10
 shot menu-checked     # the check mark stands next to "Attrito"

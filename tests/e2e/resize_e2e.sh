@@ -15,7 +15,7 @@ start_xvfb 2400x1200x24 || fail "Xvfb"
 
 (cd "$data" && XDG_PICTURES_DIR="$pictures" exec "$showcase") & APP_PID=$!
 answer_box "Informazione" || fail "loading box"
-WIN=$(wait_window "Kestrova - Kestrova Phy demo" 20) || fail "main window"
+WIN=$(wait_window "Kestrova - Kestrova Phy demo" 60) || fail "main window"
 
 shot() { xwd -id "$WIN" -silent | convert xwd:- "$out/$1.png"; }
 click() {  # window-relative x y

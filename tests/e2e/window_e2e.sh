@@ -13,7 +13,7 @@ run_until() {  # $1 = how to end: escape | close
   (cd "$data" && exec "$showcase") & APP_PID=$!
   answer_box "Informazione" || fail "loading box"
   local win
-  win=$(wait_window "Kestrova - Kestrova Phy demo" 20) || fail "main window"
+  win=$(wait_window "Kestrova - Kestrova Phy demo" 60) || fail "main window"
   local geometry
   geometry=$(xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}')
   [ "$geometry" = "800x600" ] || fail "drawable is $geometry, not 800x600"

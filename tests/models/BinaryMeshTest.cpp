@@ -40,7 +40,7 @@ Bin& quadMesh(Bin& b, std::int32_t indices, std::int32_t normalCount = 99) {
 }
 
 // A material whose texture name has `textureLength` bytes ("abcdef..." cut to that).
-Bin& material(Bin& b, const char* name, std::int32_t textureLength) {
+Bin& binMaterial(Bin& b, const char* name, std::int32_t textureLength) {
     b.s(name);
     for (int k = 0; k < 10; ++k) b.f(k == 6 ? 0.5f : 0.25f);
     b.i(textureLength);
@@ -55,7 +55,7 @@ class BinaryMesh : public ModelTest {};
 TEST_F(BinaryMesh, LayoutMeshesAndMapNamesOfEveryLength) {
     Bin b;
     quadMesh(b.i(1), 6).i(3);
-    material(material(material(b, "Zero", 0), "One", 1), "Four", 4);
+    binMaterial(binMaterial(binMaterial(b, "Zero", 0), "One", 1), "Four", 4);
     TGLAll3dsMesh model;
     model.READBIN(b.bytes);
     model.PREPAREREAD();
@@ -75,7 +75,7 @@ TEST_F(BinaryMesh, LayoutMeshesAndMapNamesOfEveryLength) {
     // Written again: the one-byte name is written empty, so only its byte count differs.
     Bin expected;
     quadMesh(expected.i(1), 6, 4).i(3);
-    material(material(material(expected, "Zero", 0), "One", 0), "Four", 4);
+    binMaterial(binMaterial(binMaterial(expected, "Zero", 0), "One", 0), "Four", 4);
     EXPECT_EQ(model.SAVEBINTOSTREAM(), expected.bytes);
 }
 

@@ -13,13 +13,6 @@
 
 namespace {
 
-void expectNear(const Vec& actual, const Vec& expected, float tolerance, const std::string& what) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
-    EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
-    EXPECT_NEAR(actual.z, expected.z, tolerance) << what;
-}
-
-Vec vec(const TGLVector& v) { return {v.X, v.Y, v.Z}; }
 
 Bounds bounds(const NewtonCollision* shape) {
     const TGLBaseMatrix identity = identityAt({});

@@ -9,8 +9,6 @@ namespace {
 
 using EngineJoint = PhysicsTest;
 
-constexpr float kPi = 3.14159265f;
-
 TEST_F(EngineJoint, BallJointsKeepTheirPivotsTogetherWhileAChainSwings) {
     // Three rods hang from the world in a row along x and are let go sideways.
     NewtonBody* rods[3];

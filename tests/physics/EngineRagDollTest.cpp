@@ -10,8 +10,6 @@ namespace {
 
 using EngineRagDoll = PhysicsTest;
 
-constexpr float kPi = 3.14159265f;
-
 // A puppet along x: a trunk of two capsules, a head, and an arm on each side.
 struct Puppet {
     NewtonRagDoll* ragdoll = nullptr;

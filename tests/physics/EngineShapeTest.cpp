@@ -9,8 +9,6 @@ namespace {
 
 using EngineShape = PhysicsTest;
 
-constexpr float kPi = 3.14159265f;
-
 float volumeOf(NewtonCollision* shape) {
     return NewtonConvexCollisionCalculateVolume(shape);
 }

@@ -29,4 +29,3 @@ struct Pivot {
     float gap() const { return length(inParent.now() - inChild.now()); }
 };
 
-inline Vec vec(const TGLVector& v) { return {v.X, v.Y, v.Z}; }

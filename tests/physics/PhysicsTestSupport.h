@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
+#include <string>
 
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "KEVA_Physics/PhyGravity.h"
 #include "base/GLTypes.h"
+
+inline constexpr float kPi = std::numbers::pi_v<float>;
 
 struct Vec {
     float x = 0, y = 0, z = 0;
@@ -21,6 +25,12 @@ inline Vec cross(const Vec& a, const Vec& b) {
 }
 inline float length(const Vec& a) { return std::sqrt(dot(a, a)); }
 inline bool finite(const Vec& a) { return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z); }
+inline Vec vec(const TGLVector& v) { return {v.X, v.Y, v.Z}; }
+inline void expectNear(const Vec& actual, const Vec& expected, float tolerance, const std::string& what) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
+    EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
+    EXPECT_NEAR(actual.z, expected.z, tolerance) << what;
+}
 
 inline TGLBaseMatrix identityAt(const Vec& p) {
     return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, p.x, p.y, p.z, 1};
@@ -46,6 +56,11 @@ inline Vec velocityOf(const NewtonBody* body) {
     Vec v;
     NewtonBodyGetVelocity(body, &v.x);
     return v;
+}
+inline float massOf(const NewtonBody* body) {
+    dFloat mass = 0, ix = 0, iy = 0, iz = 0;
+    NewtonBodyGetMassMatrix(body, &mass, &ix, &iy, &iz);
+    return mass;
 }
 inline Vec omegaOf(const NewtonBody* body) {
     Vec w;

@@ -9,16 +9,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void expectNear(const Vec& actual, const Vec& expected, float tolerance, const std::string& what) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
-    EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
-    EXPECT_NEAR(actual.z, expected.z, tolerance) << what;
-}
-
-}  // namespace
-
 class BodyKinds : public BodyScene {};
 
 TEST_F(BodyKinds, BoxInertiaGrowsWithTheSquareRootsOfItsSizes) {

@@ -9,12 +9,6 @@ namespace {
 
 using RagDollBones = BodyScene;
 
-void expectNear(const Vec& actual, const Vec& expected, float tolerance, const std::string& what) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
-    EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
-    EXPECT_NEAR(actual.z, expected.z, tolerance) << what;
-}
-
 TEST_F(RagDollBones, EachTypeIsDrawnOnItsCollisionShapeFromTheFirstFrame) {
     const struct {
         PHY_RAGDOLLBONETYPE type;

@@ -10,12 +10,6 @@
 
 namespace {
 
-float massOf(const NewtonBody* body) {
-    dFloat mass = 0;
-    NewtonBodyGetMassMatrix(body, &mass, nullptr, nullptr, nullptr);
-    return mass;
-}
-
 // A small world of our own with the scene's callback.
 class FluidCallback : public PhysicsTest {
 protected:

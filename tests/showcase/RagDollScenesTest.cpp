@@ -39,12 +39,6 @@ protected:
     }
 };
 
-float massOf(const NewtonBody* body) {
-    dFloat mass = 0, ix = 0, iy = 0, iz = 0;
-    NewtonBodyGetMassMatrix(body, &mass, &ix, &iy, &iz);
-    return mass;
-}
-
 void forEachBody(const NewtonWorld* world, const std::function<void(const NewtonBody*)>& visit) {
     for (NewtonBody* body = NewtonWorldGetFirstBody(world); body; body = NewtonWorldGetNextBody(world, body))
         visit(body);

@@ -36,12 +36,6 @@ std::vector<PHY_Box> newestSet(const std::vector<PHY_Box>& rebuilt, const std::v
     return boxes;
 }
 
-float massOf(const NewtonBody* body) {
-    dFloat mass = 0, ix = 0, iy = 0, iz = 0;
-    NewtonBodyGetMassMatrix(body, &mass, &ix, &iy, &iz);
-    return mass;
-}
-
 std::size_t shownCount(const std::vector<PHY_Box>& boxes) {
     return static_cast<std::size_t>(
         std::count_if(boxes.begin(), boxes.end(), [](const PHY_Box& b) { return b.DELLIST; }));

@@ -6,13 +6,13 @@ namespace {
 
 constexpr int SIZE = 64;
 constexpr float ROUNDING = 3;
-constexpr float OUTLINE = 3;
+constexpr float ARROW_OUTLINE = 3;
 // A left-pointing arrow, symmetric about the middle row (so that half a turn
 // makes the right-pointing one), drawn inset by the corner rounding. The tail
 // stops short of the edge: turned round for the right-hand button, that clear
 // strip keeps the arrow off the caption that ends just before it.
 constexpr Point CORNERS[] = {{8, 32}, {32, 9}, {32, 22}, {53, 22}, {53, 42}, {32, 42}, {32, 55}};
-const Colour INK = {0.05f, 0.06f, 0.10f, 1};
+const Colour ARROW_INK = {0.05f, 0.06f, 0.10f, 1};
 
 float arrowDistance(float x, float y) { return polygonDistance({x, y}, CORNERS) - ROUNDING; }
 
@@ -28,7 +28,7 @@ Image arrowPicture(bool highlighted) {
         const float fromMiddle = std::abs(y - SIZE / 2.0f);
         Colour fill = mix(middle, rim, smoothstep(0, 24, fromMiddle));
         fill = scaled(fill, 1 - 0.3f * smoothstep(-5, 0, d));
-        const Colour body = over(withAlpha(fill, coverage(d)), withAlpha(INK, coverage(d - OUTLINE)));
-        return body.a > 0 ? body : withAlpha(INK, 0);
+        const Colour body = over(withAlpha(fill, coverage(d)), withAlpha(ARROW_INK, coverage(d - ARROW_OUTLINE)));
+        return body.a > 0 ? body : withAlpha(ARROW_INK, 0);
     });
 }

@@ -11,7 +11,7 @@ constexpr float BALL_RADIUS = 0.215f;
 constexpr Point BOX_TOP[] = {{0.10f, 0.66f}, {0.22f, 0.56f}, {0.78f, 0.56f}, {0.90f, 0.66f}};
 constexpr Point BOX_FRONT_CENTRE = {0.5f, 0.78f};
 constexpr Point BOX_FRONT_HALF = {0.40f, 0.12f};
-const Colour INK = {0.04f, 0.06f, 0.12f, 1};
+const Colour ICON_INK = {0.04f, 0.06f, 0.12f, 1};
 
 // Lambert and Blinn-Phong shading of the ball for a light above, left and in front.
 Colour ballColour(Point p) {
@@ -48,9 +48,9 @@ Image iconPicture(int size) {
         const float lid = polygonDistance(p, BOX_TOP) * side;
         const float front = roundedBoxDistance(p, BOX_FRONT_CENTRE, BOX_FRONT_HALF, 0.02f) * side;
         const float box = std::min(lid, front);
-        Colour picture = withAlpha(INK, std::max(coverage(ball - outline), coverage(box - outline)));
+        Colour picture = withAlpha(ICON_INK, std::max(coverage(ball - outline), coverage(box - outline)));
         picture = over(withAlpha(boxColour(p, lid < front), coverage(box)), picture);
         picture = over(withAlpha(ballColour(p), coverage(ball)), picture);
-        return picture.a > 0 ? picture : withAlpha(INK, 0);
+        return picture.a > 0 ? picture : withAlpha(ICON_INK, 0);
     });
 }

@@ -11,14 +11,14 @@ constexpr int WIDTH = 512;
 constexpr int HEIGHT = 128;
 constexpr float MARGIN = 14;          // pixels left and right of the text
 constexpr float FIELD_EM = 240;       // the outlines are rasterised larger than drawn
-constexpr float OUTLINE = 3.5f;       // pixels of dark rim around the letters
+constexpr float LETTER_OUTLINE = 3.5f;  // pixels of dark rim around the letters
 constexpr Point SHADOW_OFFSET = {3, 4};
 constexpr const char* TEXT = "Kestrova Phy";
 constexpr std::size_t SECOND_WORD = 9;  // "Phy"
 // The ground bar under the text.
 constexpr Point BAR_CENTRE = {WIDTH / 2.0f, 108};
 constexpr Point BAR_HALF = {WIDTH / 2.0f - MARGIN - 4, 4};
-const Colour INK = {0.03f, 0.04f, 0.09f, 1};
+const Colour LOGO_INK = {0.03f, 0.04f, 0.09f, 1};
 
 struct Gradient {
     Colour top, bottom;
@@ -38,7 +38,7 @@ Image logoPicture(const std::filesystem::path& fontFile) {
     auto distance = [&](float x, float y) { return field.distance((x - MARGIN) * scale, (y - baseline) * scale) / scale; };
 
     return renderPicture(WIDTH, HEIGHT, [&](float x, float y) {
-        if (field.empty()) return withAlpha(INK, 0);
+        if (field.empty()) return withAlpha(LOGO_INK, 0);
         const float d = distance(x, y);
         const float shadow = distance(x - SHADOW_OFFSET.x, y - SHADOW_OFFSET.y);
         const Gradient& colours = x < secondWordX - 4 ? FIRST_WORD_COLOURS : SECOND_WORD_COLOURS;
@@ -51,11 +51,11 @@ Image logoPicture(const std::filesystem::path& fontFile) {
         const Colour barColour = mix(mix(FIRST_WORD_COLOURS.top, FIRST_WORD_COLOURS.bottom, 0.4f),
                                      mix(SECOND_WORD_COLOURS.top, SECOND_WORD_COLOURS.bottom, 0.4f),
                                      smoothstep(MARGIN, WIDTH - MARGIN, x));
-        Colour picture = withAlpha(INK, 0.65f * coverage(shadow - OUTLINE));
-        picture = over(withAlpha(INK, coverage(bar - 2)), picture);
+        Colour picture = withAlpha(LOGO_INK, 0.65f * coverage(shadow - LETTER_OUTLINE));
+        picture = over(withAlpha(LOGO_INK, coverage(bar - 2)), picture);
         picture = over(withAlpha(barColour, coverage(bar)), picture);
-        picture = over(withAlpha(INK, coverage(d - OUTLINE)), picture);
+        picture = over(withAlpha(LOGO_INK, coverage(d - LETTER_OUTLINE)), picture);
         picture = over(withAlpha(fill, coverage(d)), picture);
-        return picture.a > 0 ? picture : withAlpha(INK, 0);
+        return picture.a > 0 ? picture : withAlpha(LOGO_INK, 0);
     });
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr float HALF_WIDTH = 12, HALF_DEPTH = 7, HEIGHT = 15;
+constexpr float HALF_WIDTH = 12, HALF_DEPTH = 7, GATEHOUSE_HEIGHT = 15;
 constexpr float PASSAGE_WIDTH = 7, PASSAGE_HEIGHT = 11;  // a person's view from above clears it
-constexpr float PARAPET_HEIGHT = 2.5f;
+constexpr float GATEHOUSE_PARAPET_HEIGHT = 2.5f;
 constexpr float TOWER_RADIUS = 6, TOWER_HEIGHT = 19, TOWER_OFFSET = 14;
 constexpr float DOOR_THICKNESS = 0.6f;
 
@@ -19,16 +19,19 @@ Mesh gatehouseMesh(const char* name, Vec3 centre, Vec3 outward, bool open) {
     Mesh mesh{name, {}, {}};
     const Vec3 along = {outward.y, -outward.x, 0};
     const Opening passage = {HALF_WIDTH, PASSAGE_WIDTH, PASSAGE_WIDTH, 0, PASSAGE_HEIGHT};
-    addWall(mesh, {centre - along * HALF_WIDTH, centre + along * HALF_WIDTH, HEIGHT, 2 * HALF_DEPTH}, {&passage, 1}, MASONRY);
+    addWall(mesh, {centre - along * HALF_WIDTH, centre + along * HALF_WIDTH, GATEHOUSE_HEIGHT, 2 * HALF_DEPTH},
+            {&passage, 1}, MASONRY);
     // A crenellated parapet round the top.
-    const Vec3 top = centre + Vec3{0, 0, HEIGHT};
+    const Vec3 top = centre + Vec3{0, 0, GATEHOUSE_HEIGHT};
     for (const float side : {-1.0f, 1.0f}) {
         const Vec3 edge = top + outward * (side * (HALF_DEPTH - 0.5f));
-        addWall(mesh, {edge - along * HALF_WIDTH, edge + along * HALF_WIDTH, PARAPET_HEIGHT, 1, false, false},
-                crenels(2 * HALF_WIDTH, 3, 1.2f, 1.1f, PARAPET_HEIGHT), MASONRY);
+        addWall(mesh, {edge - along * HALF_WIDTH, edge + along * HALF_WIDTH, GATEHOUSE_PARAPET_HEIGHT, 1, false, false},
+                crenels(2 * HALF_WIDTH, 3, 1.2f, 1.1f, GATEHOUSE_PARAPET_HEIGHT), MASONRY);
         const Vec3 end = top + along * (side * (HALF_WIDTH - 0.5f));
-        addWall(mesh, {end - outward * (HALF_DEPTH - 1), end + outward * (HALF_DEPTH - 1), PARAPET_HEIGHT, 1, false, false},
-                crenels(2 * HALF_DEPTH - 2, 3, 1.2f, 1.1f, PARAPET_HEIGHT), MASONRY);
+        addWall(mesh,
+                {end - outward * (HALF_DEPTH - 1), end + outward * (HALF_DEPTH - 1), GATEHOUSE_PARAPET_HEIGHT, 1, false,
+                 false},
+                crenels(2 * HALF_DEPTH - 2, 3, 1.2f, 1.1f, GATEHOUSE_PARAPET_HEIGHT), MASONRY);
         addRoundTower(mesh, {centre + outward * HALF_DEPTH + along * (side * TOWER_OFFSET), TOWER_RADIUS, TOWER_HEIGHT, true});
     }
     const float halfPassage = PASSAGE_WIDTH / 2;

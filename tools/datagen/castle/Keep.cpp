@@ -6,8 +6,8 @@
 namespace {
 
 constexpr float X0 = -33, X1 = -7, Y0 = 60, Y1 = 86;
-constexpr float HEIGHT = 30, PLINTH = 2.5f, PLINTH_OUT = 1.5f;
-constexpr float PARAPET_HEIGHT = 2.8f;
+constexpr float KEEP_HEIGHT = 30, PLINTH = 2.5f, PLINTH_OUT = 1.5f;
+constexpr float KEEP_PARAPET_HEIGHT = 2.8f;
 constexpr float TURRET_RADIUS = 3.6f, TURRET_BOTTOM = 24, TURRET_TOP = 36, CORBEL_HEIGHT = 4;
 constexpr int TURRET_SEGMENTS = 16;
 
@@ -27,16 +27,16 @@ void addTurret(Mesh& mesh, Vec3 corner) {
 Mesh keepMesh() {
     Mesh mesh{"Keep", {}, {}};
     addBox(mesh, {X0 - PLINTH_OUT, Y0 - PLINTH_OUT, 0}, {X1 + PLINTH_OUT, Y1 + PLINTH_OUT, PLINTH}, MASONRY, MASONRY);
-    addBox(mesh, {X0, Y0, PLINTH}, {X1, Y1, HEIGHT}, MASONRY, MASONRY);
-    const Vec3 corners[] = {{X0, Y0, HEIGHT}, {X1, Y0, HEIGHT}, {X1, Y1, HEIGHT}, {X0, Y1, HEIGHT}};
+    addBox(mesh, {X0, Y0, PLINTH}, {X1, Y1, KEEP_HEIGHT}, MASONRY, MASONRY);
+    const Vec3 corners[] = {{X0, Y0, KEEP_HEIGHT}, {X1, Y0, KEEP_HEIGHT}, {X1, Y1, KEEP_HEIGHT}, {X0, Y1, KEEP_HEIGHT}};
     for (int i = 0; i < 4; ++i) {
         const Vec3 a = corners[i], b = corners[(i + 1) % 4];
-        const Vec3 inward = normalized(Vec3{(X0 + X1) / 2, (Y0 + Y1) / 2, HEIGHT} - (a + b) * 0.5f);
+        const Vec3 inward = normalized(Vec3{(X0 + X1) / 2, (Y0 + Y1) / 2, KEEP_HEIGHT} - (a + b) * 0.5f);
         const Vec3 run = normalized(b - a);
         // The parapet runs between the turrets.
         const Vec3 from = a + inward * 0.5f + run * TURRET_RADIUS, to = b + inward * 0.5f - run * TURRET_RADIUS;
-        addWall(mesh, {from, to, PARAPET_HEIGHT, 1, false, false}, crenels(length(to - from), 3, 1.3f, 1.3f, PARAPET_HEIGHT),
-                MASONRY);
+        addWall(mesh, {from, to, KEEP_PARAPET_HEIGHT, 1, false, false},
+                crenels(length(to - from), 3, 1.3f, 1.3f, KEEP_PARAPET_HEIGHT), MASONRY);
         const Vec3 faceMiddle = (a + b) * 0.5f;
         for (const float z : {12.0f, 21.0f})
             for (const float t : {-5.0f, 5.0f}) addSlit(mesh, Vec3{faceMiddle.x, faceMiddle.y, z} + run * t, -inward, 4);
@@ -44,6 +44,6 @@ Mesh keepMesh() {
     }
     // The door on the side facing the ward.
     addBox(mesh, {X1, (Y0 + Y1) / 2 - 3, PLINTH}, {X1 + 0.4f, (Y0 + Y1) / 2 + 3, PLINTH + 9}, PLANKS, PLANKS);
-    addBanner(mesh, {(X0 + X1) / 2, (Y0 + Y1) / 2, HEIGHT}, 12, 7);
+    addBanner(mesh, {(X0 + X1) / 2, (Y0 + Y1) / 2, KEEP_HEIGHT}, 12, 7);
     return mesh;
 }

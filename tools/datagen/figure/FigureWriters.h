@@ -7,7 +7,15 @@
 #include "Figure.h"
 #include "LittleEndian.h"
 
+#include <cstdio>
 #include <string>
+
+// One line of a text file, printf-style (the writers' lines are short).
+inline std::string formatLine(const char* pattern, auto... values) {
+    char line[256];
+    std::snprintf(line, sizeof line, pattern, values...);
+    return line;
+}
 
 std::string milkShapeText(const Figure& figure);
 Bytes binaryMeshBytes(const Figure& figure);

@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string format(const char* pattern, auto... values) {
-    char line[256];
-    std::snprintf(line, sizeof line, pattern, values...);
-    return line;
-}
-
 // The root also moves; the head turns in another order than the other joints.
 const char* channelsOf(const std::string& joint) {
     if (joint == "Hips") return "CHANNELS 6 Xposition Yposition Zposition Zrotation Xrotation Yrotation";
@@ -27,12 +21,13 @@ void hierarchy(std::string& out, int joint, int depth) {
     const std::string pad(static_cast<std::size_t>(2 * depth), ' ');
     out += pad + (j.parent < 0 ? "ROOT " : "JOINT ") + j.name + "\n" + pad + "{\n";
     const Vec3 offset = j.parent < 0 ? Vec3{} : j.offset;  // the root's place comes with every frame
-    out += pad + format("  OFFSET %.4f %.4f %.4f\n", offset.x, offset.y, offset.z) + pad + "  " + channelsOf(j.name) + "\n";
+    out += pad + formatLine("  OFFSET %.4f %.4f %.4f\n", offset.x, offset.y, offset.z) + pad + "  " +
+           channelsOf(j.name) + "\n";
     for (std::size_t child = 0; child < joints.size(); ++child)
         if (joints[child].parent == joint) hierarchy(out, static_cast<int>(child), depth + 1);
     if (j.endSite)
         out += pad + "  End Site\n" + pad + "  {\n" + pad +
-               format("    OFFSET %.4f %.4f %.4f\n", j.endOffset.x, j.endOffset.y, j.endOffset.z) + pad + "  }\n";
+               formatLine("    OFFSET %.4f %.4f %.4f\n", j.endOffset.x, j.endOffset.y, j.endOffset.z) + pad + "  }\n";
     out += pad + "}\n";
 }
 
@@ -66,7 +61,7 @@ std::string frameLine(int frame) {
     const auto angles = walkAngles(phase);
     const float height = 9.7f + 0.3f * std::cos(2 * phase);
     const float forward = 11.8f * static_cast<float>(frame) / 60;
-    std::string line = format("%.4f %.4f %.4f", 0.0f, height, forward);
+    std::string line = formatLine("%.4f %.4f %.4f", 0.0f, height, forward);
     // Values in the order the hierarchy lists the joints, each in its channel order.
     std::vector<int> order;
     const auto& joints = figureJoints();
@@ -80,8 +75,8 @@ std::string frameLine(int frame) {
         const std::string& name = joints[static_cast<std::size_t>(joint)].name;
         const auto found = angles.find(name);
         const Vec3 r = found == angles.end() ? Vec3{} : found->second;
-        if (name == "Head") line += format(" %.4f %.4f %.4f", r.x, r.y, r.z);
-        else line += format(" %.4f %.4f %.4f", r.z, r.x, r.y);
+        if (name == "Head") line += formatLine(" %.4f %.4f %.4f", r.x, r.y, r.z);
+        else line += formatLine(" %.4f %.4f %.4f", r.z, r.x, r.y);
     }
     return line + "\n";
 }
@@ -91,7 +86,7 @@ std::string frameLine(int frame) {
 std::string walkBvhText(int frames) {
     std::string out = "HIERARCHY\n";
     hierarchy(out, 0, 0);
-    out += format("MOTION\nFrames: %d\nFrame Time: %.6f\n", frames, 1.0 / 60);
+    out += formatLine("MOTION\nFrames: %d\nFrame Time: %.6f\n", frames, 1.0 / 60);
     for (int f = 0; f < frames; ++f) out += frameLine(f);
     return out;
 }

@@ -5,7 +5,7 @@ namespace {
 
 constexpr float HALF_LENGTH = 6, HALF_WIDTH = 3.5f;
 constexpr float RIM = 0.8f, RIM_HEIGHT = 1.6f, WATER_DEPTH = 1.2f;
-constexpr Surface WATER = {INCA_WATER, 8};
+constexpr Surface FOUNTAIN_WATER = {INCA_WATER, 8};
 
 }  // namespace
 
@@ -23,7 +23,11 @@ Mesh fountainMesh(Vec3 c) {
                    {x0 + RIM, y1 - RIM, c.z + 0.2f}},
             UP, INCA_WALL);
     const float water = c.z + 0.2f + WATER_DEPTH;
-    addFace(mesh, {{x0 + RIM, y0 + RIM, water}, {x1 - RIM, y0 + RIM, water}, {x1 - RIM, y1 - RIM, water}, {x0 + RIM, y1 - RIM, water}},
-            UP, WATER);
+    addFace(mesh,
+            {{x0 + RIM, y0 + RIM, water},
+             {x1 - RIM, y0 + RIM, water},
+             {x1 - RIM, y1 - RIM, water},
+             {x0 + RIM, y1 - RIM, water}},
+            UP, FOUNTAIN_WATER);
     return mesh;
 }

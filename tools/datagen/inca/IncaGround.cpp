@@ -20,7 +20,7 @@ constexpr Peak PEAKS[] = {
     {30, -272, 95, 30},   {-110, -285, 60, 40}, {150, -280, 70, 40}, {-265, -160, 90, 55}, {270, -140, 100, 50},
     {-275, 120, 90, 55},  {265, 190, 100, 55},  {60, 285, 85, 50},   {-150, 280, 80, 45},
 };
-constexpr float HIGHEST = 290;  // the world's box ends at 320
+constexpr float HIGHEST_GROUND = 290;  // the world's box ends at 320
 
 float groundHeight(float x, float y) {
     // A rounded square norm: 1 at the middle of each edge of the land.
@@ -36,7 +36,7 @@ float groundHeight(float x, float y) {
     }
     // Gentle swells on the valley floor, none under the city.
     h += 5 * fractalNoise(x / 50, y / 50, 3, 205) * smoothstep(0.45f, 0.6f, rim);
-    h = std::min(h, HIGHEST);
+    h = std::min(h, HIGHEST_GROUND);
     return h;
 }
 

@@ -21,9 +21,9 @@ void addSunDisc(Mesh& mesh, Vec3 pedestalBase) {
     addBox(mesh, pedestalBase + Vec3{-2.5f, -1.5f, 0}, pedestalBase + Vec3{2.5f, 1.5f, 3}, INCA_WALL, INCA_WALL);
     const Vec3 centre = pedestalBase + Vec3{0, -0.3f, 3 + DISC_RADIUS};
     std::vector<Vec3> rim;
-    constexpr int SEGMENTS = 20;
-    for (int i = 0; i < SEGMENTS; ++i) {
-        const float a = 2 * std::numbers::pi_v<float> * static_cast<float>(i) / SEGMENTS;
+    constexpr int DISC_SEGMENTS = 20;
+    for (int i = 0; i < DISC_SEGMENTS; ++i) {
+        const float a = 2 * std::numbers::pi_v<float> * static_cast<float>(i) / DISC_SEGMENTS;
         rim.push_back(centre + Vec3{std::cos(a) * DISC_RADIUS, 0, std::sin(a) * DISC_RADIUS});
     }
     addExtrusion(mesh, rim, {0, 0.6f, 0}, GOLD, GOLD);

@@ -6,11 +6,10 @@
 
 namespace {
 
-constexpr float SIZE = TEXTURE_SIZE;
-
 // Fractal noise that repeats once across the texture; `cells` lattice cells across.
 float tiled(float x, float y, int cells, int octaves, std::uint32_t seed) {
-    return fractalNoise(x / SIZE * static_cast<float>(cells), y / SIZE * static_cast<float>(cells), octaves, seed, cells);
+    return fractalNoise(x / TEXTURE_SIDE * static_cast<float>(cells), y / TEXTURE_SIDE * static_cast<float>(cells),
+                        octaves, seed, cells);
 }
 
 }  // namespace
@@ -32,7 +31,8 @@ Image earthTexture() {
     return renderPicture(TEXTURE_SIZE, TEXTURE_SIZE, [](float x, float y) {
         const float soil = tiled(x, y, 8, 4, 41);
         Colour c = mix(Colour{0.36f, 0.27f, 0.18f, 1}, Colour{0.56f, 0.44f, 0.30f, 1}, soil);
-        const CellDistances pebble = cellNoise(x / 16, y / 16, 42, static_cast<int>(SIZE / 16), static_cast<int>(SIZE / 16));
+        const CellDistances pebble =
+            cellNoise(x / 16, y / 16, 42, static_cast<int>(TEXTURE_SIDE / 16), static_cast<int>(TEXTURE_SIDE / 16));
         // Only some cells hold a pebble.
         const bool hasPebble = latticeValue(static_cast<int>(pebble.id % 7919), 3, 43) > 0.7f;
         const float size = hasPebble ? 0.12f + 0.18f * latticeValue(static_cast<int>(pebble.id % 7919), 1, 43) : 0.0f;
@@ -51,7 +51,7 @@ Image rockTexture() {
     return renderPicture(TEXTURE_SIZE, TEXTURE_SIZE, [](float x, float y) {
         const float warp = tiled(x, y, 4, 3, 51);
         // Layers across the picture, bent by the warp; whole layers keep it seamless.
-        const float layer = y / SIZE * 6 + warp * 2;
+        const float layer = y / TEXTURE_SIDE * 6 + warp * 2;
         const float band = 0.5f + 0.5f * std::sin(layer * 2 * 3.14159265f);
         const float ledge = smoothstep(0.9f, 0.99f, band) * tiled(x, y, 8, 2, 55);  // the dark underside of some layers
         const float detail = tiled(x, y, 32, 3, 52);

@@ -7,15 +7,13 @@
 
 namespace {
 
-constexpr float SIZE = TEXTURE_SIZE;
-
 // ---- thatch ------------------------------------------------------------------
 
-constexpr float THATCH_COURSE = SIZE / 4;  // the picture's y runs down the roof
+constexpr float THATCH_COURSE = TEXTURE_SIDE / 4;  // the picture's y runs down the roof
 
 Colour thatch(float x, float y) {
     // Each course's ragged lower edge, where it lies over the next one.
-    const float ragged = 6 * valueNoise(x / 4, 0.5f, 61, static_cast<int>(SIZE / 4));
+    const float ragged = 6 * valueNoise(x / 4, 0.5f, 61, static_cast<int>(TEXTURE_SIDE / 4));
     const float intoCourse = std::fmod(y + ragged, THATCH_COURSE) / THATCH_COURSE;  // 0 at its top, 1 at its ends
     const float strands = 0.55f * valueNoise(x / 2, y / 16, 62, 16) +
                           0.45f * valueNoise(x, y / 32, 63, 8);
@@ -29,7 +27,7 @@ Colour thatch(float x, float y) {
 // ---- clay tiles ----------------------------------------------------------------
 
 constexpr int TILES_ACROSS = 8;
-constexpr float TILE = SIZE / TILES_ACROSS;  // width of a tile and height of a row
+constexpr float TILE = TEXTURE_SIDE / TILES_ACROSS;  // width of a tile and height of a row
 
 // The tile that is on top at a point, and how far the point lies inside its
 // rounded lower end (pixels; small near the edge).

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr float SIZE = TEXTURE_SIZE;
-
 // What a stone picture holds at a point: its colour and its height (0 in the joints).
 struct StoneSample {
     Colour colour;
@@ -25,13 +23,13 @@ Image heightPicture(float (*height)(float x, float y)) {
 
 // Fine grain shared by both stones: speckles and a mottled surface.
 float grain(float x, float y, std::uint32_t seed) {
-    return fractalNoise(x / 8, y / 8, 4, seed, static_cast<int>(SIZE / 8));
+    return fractalNoise(x / 8, y / 8, 4, seed, static_cast<int>(TEXTURE_SIDE / 8));
 }
 
 // ---- castle: courses of squared blocks --------------------------------------
 
 constexpr int COURSES = 8;
-constexpr float COURSE_HEIGHT = SIZE / COURSES;
+constexpr float COURSE_HEIGHT = TEXTURE_SIDE / COURSES;
 constexpr float MORTAR = 2.2f;
 
 struct BlockPlace {
@@ -41,10 +39,10 @@ struct BlockPlace {
 
 BlockPlace castleBlock(float x, float y) {
     const int course = std::clamp(static_cast<int>(y / COURSE_HEIGHT), 0, COURSES - 1);
-    const float shift = latticeValue(course, 0, 11) * SIZE;
+    const float shift = latticeValue(course, 0, 11) * TEXTURE_SIDE;
     const int blocks = 3 + static_cast<int>(latticeValue(course, 1, 11) * 2);  // 3 or 4 in a course
-    const float width = SIZE / static_cast<float>(blocks);
-    const float along = std::fmod(x + shift, SIZE);
+    const float width = TEXTURE_SIDE / static_cast<float>(blocks);
+    const float along = std::fmod(x + shift, TEXTURE_SIDE);
     // Joints at whole block widths, each moved a little; the first stays put so the course tiles.
     std::array<float, 6> joints{};
     for (int k = 0; k <= blocks; ++k)
@@ -60,7 +58,7 @@ BlockPlace castleBlock(float x, float y) {
 StoneSample castleStone(float x, float y) {
     const BlockPlace place = castleBlock(x, y);
     const float g = grain(x, y, 5);
-    const float rough = (valueNoise(x / 4, y / 4, 6, static_cast<int>(SIZE / 4)) - 0.5f) * 1.4f;
+    const float rough = (valueNoise(x / 4, y / 4, 6, static_cast<int>(TEXTURE_SIDE / 4)) - 0.5f) * 1.4f;
     const float edge = place.edgeDistance + rough;
     if (edge < MORTAR) {
         const float m = 0.70f + 0.12f * g;
@@ -80,17 +78,19 @@ constexpr int INCA_CELLS_X = 5, INCA_CELLS_Y = 9;
 constexpr float JOINT = 0.035f;  // in cell units
 
 StoneSample incaStone(float x, float y) {
-    const CellDistances cell = cellNoise(x / SIZE * INCA_CELLS_X, y / SIZE * INCA_CELLS_Y, 21, INCA_CELLS_X, INCA_CELLS_Y);
+    const CellDistances cell =
+        cellNoise(x / TEXTURE_SIDE * INCA_CELLS_X, y / TEXTURE_SIDE * INCA_CELLS_Y, 21, INCA_CELLS_X, INCA_CELLS_Y);
     const float seam = cell.second - cell.nearest;
     const float g = grain(x, y, 9);
-    const float speckle = valueNoise(x / 2, y / 2, 10, static_cast<int>(SIZE / 2));
+    const float speckle = valueNoise(x / 2, y / 2, 10, static_cast<int>(TEXTURE_SIDE / 2));
     if (seam < JOINT) return {{0.16f, 0.14f, 0.12f, 1}, 0};
     const float pillow = smoothstep(JOINT, JOINT + 0.22f, seam);  // the faces bulge towards the middle
     const float shade = 0.8f + 0.3f * latticeValue(static_cast<int>(cell.id % 9973), 4, 3);
     float level = shade * (0.72f + 0.32f * g) * (0.72f + 0.28f * pillow);
     if (speckle > 0.78f) level *= 0.8f;
     if (speckle < 0.2f) level *= 1.1f;
-    const float lichen = smoothstep(0.62f, 0.8f, fractalNoise(x / 32, y / 32, 3, 12, static_cast<int>(SIZE / 32)));
+    const float lichen =
+        smoothstep(0.62f, 0.8f, fractalNoise(x / 32, y / 32, 3, 12, static_cast<int>(TEXTURE_SIDE / 32)));
     const Colour stone = {0.84f * level, 0.77f * level, 0.65f * level, 1};
     return {mix(stone, Colour{0.52f * level, 0.56f * level, 0.38f * level, 1}, 0.5f * lichen), 0.2f + 0.6f * pillow + 0.2f * g};
 }

@@ -4,6 +4,8 @@
 #include "../Canvas.h"
 
 constexpr int TEXTURE_SIZE = 256;
+// The same side as a float, for the pictures' arithmetic.
+constexpr float TEXTURE_SIDE = TEXTURE_SIZE;
 
 // Grey squared blocks in courses with light mortar joints (the castle), and its
 // bump map (grey: light is high, the joints are low).

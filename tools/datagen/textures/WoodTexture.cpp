@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr float SIZE = TEXTURE_SIZE;
 constexpr int PLANKS = 8;
-constexpr float PLANK = SIZE / PLANKS;
+constexpr float PLANK = TEXTURE_SIDE / PLANKS;
 constexpr float GAP = 1.6f;
 
 Colour wood(float x, float y) {
@@ -23,8 +22,9 @@ Colour wood(float x, float y) {
     Colour c = mix(Colour{0.36f, 0.22f, 0.11f, 1}, Colour{0.58f, 0.40f, 0.22f, 1}, 0.5f + 0.3f * rings + 0.2f * (fibres - 0.5f));
     c = scaled(c, tone * (0.85f + 0.15f * smoothstep(GAP, GAP + 4, across) * smoothstep(0, 4, PLANK - across)));
     // A knot or two.
-    const float knotY = latticeValue(plank, 2, 82) * SIZE;
-    const float knot = std::hypot((across - PLANK / 2) * 1.6f, std::fmod(y - knotY + 1.5f * SIZE, SIZE) - SIZE / 2);
+    const float knotY = latticeValue(plank, 2, 82) * TEXTURE_SIDE;
+    const float knot = std::hypot((across - PLANK / 2) * 1.6f,
+                                  std::fmod(y - knotY + 1.5f * TEXTURE_SIDE, TEXTURE_SIDE) - TEXTURE_SIDE / 2);
     if (latticeValue(plank, 3, 82) > 0.5f && knot < 7) c = scaled(c, 0.55f + 0.06f * knot);
     return c;
 }
