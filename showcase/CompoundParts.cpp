@@ -1,5 +1,7 @@
 #include "showcase/CompoundParts.h"
 
+#include "KEVA_Physics/PhyCompoundLook.h"
+
 #include <algorithm>
 
 CompoundPartsBuilder::CompoundPartsBuilder(NewtonWorld* world, std::vector<NewtonCollision*>& parts,
@@ -44,11 +46,11 @@ void CompoundPartsBuilder::FINISH(PHY_COMPOUND& compound, const TGLVector& at, c
 }
 
 SolidMesh RECORDBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, std::initializer_list<BlockRun> runs) {
-    SolidMesh mesh;
+    phy::CompoundLookRecorder look;
     for (const BlockRun& run : runs)
         for (std::size_t slot = run.first; slot <= run.last && slot < blocks.size(); ++slot)
-            blocks[slot].RECORD(mesh, run.kind);
-    return mesh;
+            look.add(blocks[slot], run.kind);
+    return look.mesh();
 }
 
 void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks,

@@ -51,6 +51,7 @@ struct BlockRun {
 };
 // The blocks of `runs` recorded into one mesh in compound space: the parts
 // that an object draws in one colour, placed by its body (phy::drawInPlace).
+// Faces where two of them touch inside the object are left out.
 SolidMesh RECORDBLOCKS(const std::vector<PHY_COMPOUNDBLOCKS>& blocks, std::initializer_list<BlockRun> runs);
 // Hides an object: it draws nothing more and gives up its part list, slots and meshes.
 void HIDECOMPOUND(bool& shown, std::vector<NewtonCollision*>& parts, std::vector<PHY_COMPOUNDBLOCKS>& blocks,

@@ -10,6 +10,7 @@
 #include "KEVA_Physics/PhyBodySolids.h"
 #include "KEVA_Physics/PhyCompound.h"
 #include "KEVA_Physics/PhyCompoundBlocks.h"
+#include "KEVA_Physics/PhyCompoundLook.h"
 #include "KEVA_Physics/PhyRagDoll.h"
 #include "KEVA_Physics/PhyPointBodies.h"
 #include "kestrova/Lights.h"
@@ -138,7 +139,9 @@ struct Scene {
                            GLVECTOR(1.1, 0.9, -0.2))};
         compound.SETCOMPOUND(world, parts, pos, rot, 4, 0);
         const std::array<PHY_COMPOUNDBLOCKSTYPE, 4> types{PHYCOMPCYLINDER, PHYCOMPTRUNCCONE, PHYCOMPCONE, PHYCOMPBOX2};
-        for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i].RECORD(compoundLook, types[i]);
+        phy::CompoundLookRecorder recorder;  // the cylinder and the truncated cone touch with one radius
+        for (std::size_t i = 0; i < blocks.size(); ++i) recorder.add(blocks[i], types[i]);
+        compoundLook = recorder.mesh();
         add([this] { phy::drawInPlace(compoundLook, compound.NEWBODY); }, compound.NEWBODY, [this, types] {
             for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i].DRAW(types[i]);
         });
