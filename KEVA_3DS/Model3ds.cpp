@@ -14,6 +14,7 @@ void TGLAll3dsMesh::clear() {
 
 void TGLAll3dsMesh::clearMeshesAndMaterials() {
     FMESH.clear();
+    drawOrder_ = {};
     FRENDERORDER.clear();
     FMATERIAL.clear();
     FNUMMESHES = 0;

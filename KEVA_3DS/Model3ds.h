@@ -59,7 +59,7 @@ public:
 class TGL3dsMesh {
 public:
     explicit TGL3dsMesh(TGLAll3dsMesh* owner) : OWNER(owner) {}
-    ~TGL3dsMesh() = default;
+    ~TGL3dsMesh();
     TGL3dsMesh(const TGL3dsMesh&) = delete;
     TGL3dsMesh& operator=(const TGL3dsMesh&) = delete;
 
@@ -68,7 +68,8 @@ public:
     std::uint16_t GETFACE(std::int32_t index) const { return FINDICES[static_cast<std::size_t>(index)]; }
     std::int32_t TRIANGLES() const { return FNUMINDICES / 3; }
     // The triangles, each with its face normal and the material of its model
-    // it names, gathered by material (the see-through ones last).
+    // it names, gathered by material (the see-through ones last); the display
+    // list when there is one.
     void RENDER() const;
     // The same triangles drawn with other corner positions and face normals
     // (one per vertex and one per triangle), such as a posed skin's.
@@ -105,7 +106,7 @@ private:
 class TGLAll3dsMesh {
 public:
     TGLAll3dsMesh() = default;
-    ~TGLAll3dsMesh();
+    ~TGLAll3dsMesh() = default;
     TGLAll3dsMesh(const TGLAll3dsMesh&) = delete;
     TGLAll3dsMesh& operator=(const TGLAll3dsMesh&) = delete;
 
@@ -156,11 +157,12 @@ public:
     // (as TGLSkeleton::POSE gives for the skin skeleton); unbound vertices stay.
     void RENDERPOSED(const std::vector<clsMatrix>& pose) const;
 
-    // The display list when there is one, otherwise every mesh in render
-    // order, except that the opaque meshes go smallest box first: the large
-    // ones (the ground, a ring of hills) lie behind the small ones standing on
-    // them, and the depth test then spares the renderer the texturing of what
-    // the small ones hide. The picture is the same in any order.
+    // The meshes whose boxes may show in the current view: the opaque ones
+    // nearest first, and among those at one distance smallest box first (the
+    // large ones, the ground or a ring of hills, lie behind the small ones
+    // standing on them), then the see-through ones in render order. The depth
+    // test then spares the renderer the texturing of what nearer meshes hide;
+    // the picture is the same in any order.
     void RENDER() const;
     TGL3dsMesh* GETMESH(std::int32_t index) const { return FMESH[static_cast<std::size_t>(index)].get(); }
     TGL3dsMaterial* GETMATERIAL(std::int32_t index) const { return FMATERIAL[static_cast<std::size_t>(index)].get(); }
@@ -177,13 +179,13 @@ public:
     void CALCULATESIZE();
     // Meshes with a see-through triangle move behind all the others.
     void CALCULATERENDERORDER();
-    // Compiles RENDER into FDISPLAYLIST (an OpenGL context must be current).
+    // Compiles every drawn mesh into a display list of its own and fixes the
+    // order RENDER starts from (an OpenGL context must be current).
     void COMPILEDISPLAYLIST();
 
     std::string FNAME;
     std::int32_t FTYPE = 0;
     float FMASTERSCALE = 0;  // 0 means 1
-    std::int32_t FDISPLAYLIST = 0;
     std::vector<std::unique_ptr<TGL3dsMesh>> FMESH;
     std::vector<std::int32_t> FRENDERORDER;
     std::vector<std::unique_ptr<TGL3dsMaterial>> FMATERIAL;
@@ -198,10 +200,18 @@ public:
     bool FLOADSKELETON = false;           // the last MilkShape file read has bones
 
 private:
+    // The drawn meshes in render order, the opaque ones first and smallest
+    // box first, and how many of them are opaque.
+    struct MeshOrder {
+        std::vector<std::int32_t> meshes;
+        std::size_t opaque = 0;
+    };
     bool seeThrough(std::int32_t meshIndex) const;
-    std::vector<std::int32_t> fillOrder() const;
+    MeshOrder fillOrder() const;
     void clear();
     void clearMeshesAndMaterials();
+
+    MeshOrder drawOrder_;  // fillOrder, fixed when the lists are compiled
 };
 
 // Calls visit(mesh, a, b, c) with the three corner indices of every triangle

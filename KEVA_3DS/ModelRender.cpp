@@ -1,6 +1,7 @@
-// Drawing of models, meshes and materials with OpenGL 1.x, and the model's
-// display list.
+// Drawing of models, meshes and materials with OpenGL 1.x, and the meshes'
+// display lists.
 #include "KEVA_3DS/Model3ds.h"
+#include "KEVA_3DS/ViewVolume.h"
 
 #include <GL/gl.h>
 
@@ -23,7 +24,7 @@ void applyDefaultMaterial() {
 
 }  // namespace
 
-TGLAll3dsMesh::~TGLAll3dsMesh() {
+TGL3dsMesh::~TGL3dsMesh() {
     if (FDISPLAYLIST > 0) glDeleteLists(static_cast<GLuint>(FDISPLAYLIST), 1);
 }
 
@@ -95,34 +96,47 @@ void TGL3dsMesh::RENDERWITH(std::span<const T3dpoint> vertices, std::span<const 
 }
 
 void TGLAll3dsMesh::RENDER() const {
-    if (FDISPLAYLIST > 0) {
-        glCallList(static_cast<GLuint>(FDISPLAYLIST));
-        return;
+    const MeshOrder order = drawOrder_.meshes.empty() ? fillOrder() : drawOrder_;
+    const ViewVolume view = ViewVolume::current();
+    const auto inView = [&view](const TGL3dsMesh& mesh) { return view.mayShow(mesh.FMINIMUM, mesh.FMAXIMUM); };
+    std::vector<std::pair<float, const TGL3dsMesh*>> opaque;
+    for (std::size_t k = 0; k < order.opaque; ++k) {
+        const TGL3dsMesh& mesh = *GETMESH(order.meshes[k]);
+        if (inView(mesh)) opaque.emplace_back(view.distance(mesh.FMINIMUM, mesh.FMAXIMUM), &mesh);
     }
-    for (std::int32_t mesh : fillOrder()) GETMESH(mesh)->RENDER();
+    std::stable_sort(opaque.begin(), opaque.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [distance, mesh] : opaque) mesh->RENDER();
+    for (std::size_t k = order.opaque; k < order.meshes.size(); ++k)
+        if (const TGL3dsMesh& mesh = *GETMESH(order.meshes[k]); inView(mesh)) mesh.RENDER();
 }
 
-std::vector<std::int32_t> TGLAll3dsMesh::fillOrder() const {
+TGLAll3dsMesh::MeshOrder TGLAll3dsMesh::fillOrder() const {
     const auto meshes = std::clamp<std::ptrdiff_t>(FNUMMESHES, 0, std::ssize(FRENDERORDER));
-    std::vector<std::int32_t> order(FRENDERORDER.begin(), FRENDERORDER.begin() + meshes);
+    MeshOrder order{{FRENDERORDER.begin(), FRENDERORDER.begin() + meshes}, 0};
     const auto boxSize = [this](std::int32_t m) {
         const TGL3dsMesh& mesh = *GETMESH(m);
         const float dx = mesh.FMAXIMUM.X - mesh.FMINIMUM.X, dy = mesh.FMAXIMUM.Y - mesh.FMINIMUM.Y,
                     dz = mesh.FMAXIMUM.Z - mesh.FMINIMUM.Z;
         return dx * dx + dy * dy + dz * dz;
     };
-    const auto opaqueEnd = std::stable_partition(order.begin(), order.end(), [this](std::int32_t m) { return !seeThrough(m); });
-    std::stable_sort(order.begin(), opaqueEnd, [&](std::int32_t a, std::int32_t b) { return boxSize(a) < boxSize(b); });
+    const auto opaqueEnd =
+        std::stable_partition(order.meshes.begin(), order.meshes.end(), [this](std::int32_t m) { return !seeThrough(m); });
+    std::stable_sort(order.meshes.begin(), opaqueEnd, [&](std::int32_t a, std::int32_t b) { return boxSize(a) < boxSize(b); });
+    order.opaque = static_cast<std::size_t>(opaqueEnd - order.meshes.begin());
     return order;
 }
 
 void TGLAll3dsMesh::COMPILEDISPLAYLIST() {
-    if (FDISPLAYLIST > 0) glDeleteLists(static_cast<GLuint>(FDISPLAYLIST), 1);
-    FDISPLAYLIST = 0;
-    const GLuint list = glGenLists(1);
-    if (list == 0) return;
-    glNewList(list, GL_COMPILE);
-    RENDER();
-    glEndList();
-    FDISPLAYLIST = static_cast<std::int32_t>(list);
+    drawOrder_ = fillOrder();
+    for (std::int32_t m : drawOrder_.meshes) {
+        TGL3dsMesh& mesh = *GETMESH(m);
+        if (mesh.FDISPLAYLIST > 0) glDeleteLists(static_cast<GLuint>(mesh.FDISPLAYLIST), 1);
+        mesh.FDISPLAYLIST = 0;
+        const GLuint list = glGenLists(1);
+        if (list == 0) continue;
+        glNewList(list, GL_COMPILE);
+        mesh.RENDER();
+        glEndList();
+        mesh.FDISPLAYLIST = static_cast<std::int32_t>(list);
+    }
 }

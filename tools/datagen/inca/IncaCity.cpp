@@ -82,7 +82,7 @@ Scene incaCityScene() {
     scene.materials = incaMaterials();
     std::vector<Platform> footprints = {PLAZA};
     for (const PlatformPart& p : platforms()) footprints.push_back(p.platform);
-    scene.meshes.push_back(incaGround(footprints));
+    for (Mesh& tile : incaGround(footprints)) scene.meshes.push_back(std::move(tile));
     Mesh plaza = platformMesh("Plaza", PLAZA, {});
     addCauseway(plaza, {20, 32, PLAZA_LEVEL}, {20, -90, PLAZA_LEVEL}, 7);  // from the quarter's stairs to the temple's
     scene.meshes.push_back(std::move(plaza));

@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -53,14 +56,39 @@ bool hiddenInside(const Mesh& mesh, const Triangle& t, std::span<const Platform>
 
 }  // namespace
 
-Mesh incaGround(std::span<const Platform> platforms) {
-    Mesh mesh{"Ground", {}, {}};
+std::vector<Mesh> incaGround(std::span<const Platform> platforms) {
+    Mesh land{"Ground", {}, {}};
     const HeightGrid grid{-HALF_SIZE, -HALF_SIZE, 2 * HALF_SIZE / CELLS, CELLS, CELLS, 40};
-    addHeightGrid(mesh, grid, groundHeight, [](Vec3 centre, Vec3 normal) -> MaterialId {
+    addHeightGrid(land, grid, groundHeight, [](Vec3 centre, Vec3 normal) -> MaterialId {
         if (normal.z < 0.82f) return INCA_ROCK;                        // steep: bare rock
         if (centre.z > 60 && normal.z < 0.93f) return INCA_ROCK;
         return INCA_GRASS;
     });
-    std::erase_if(mesh.triangles, [&](const Triangle& t) { return hiddenInside(mesh, t, platforms); });
-    return mesh;
+    std::erase_if(land.triangles, [&](const Triangle& t) { return hiddenInside(land, t, platforms); });
+
+    // Each triangle goes to the tile its first corner's cell lies in, with the
+    // corners it uses, so that neighbouring tiles share their edges exactly.
+    constexpr int TILES = 6;  // along each side, of CELLS / TILES cells
+    std::vector<Mesh> tiles(TILES * TILES);
+    std::vector<std::vector<int>> tileCorner(tiles.size(), std::vector<int>(land.vertices.size(), -1));
+    for (const Triangle& t : land.triangles) {
+        const Vec3 first = land.vertices[t.a].position;
+        const auto tileOf = [&](float v) {
+            return std::clamp(static_cast<int>((v + HALF_SIZE) / (2 * HALF_SIZE) * TILES), 0, TILES - 1);
+        };
+        const auto k = static_cast<std::size_t>(tileOf(first.y) * TILES + tileOf(first.x));
+        Mesh& tile = tiles[k];
+        const auto corner = [&](std::uint16_t v) {
+            int& index = tileCorner[k][v];
+            if (index < 0) {
+                index = static_cast<int>(tile.vertices.size());
+                tile.vertices.push_back(land.vertices[v]);
+            }
+            return static_cast<std::uint16_t>(index);
+        };
+        tile.triangles.push_back({corner(t.a), corner(t.b), corner(t.c), t.material});
+    }
+    std::erase_if(tiles, [](const Mesh& tile) { return tile.triangles.empty(); });
+    for (std::size_t k = 0; k < tiles.size(); ++k) tiles[k].name = "Land" + std::to_string(k + 1);
+    return tiles;
 }

@@ -31,9 +31,10 @@ struct Platform {
 };
 Mesh platformMesh(const char* name, const Platform& platform, std::span<const Stairs> stairs);
 
-// The land: a valley floor round the city rising to a ring of peaks. The parts
-// of it that lie inside the platforms, where nobody sees them, are left out.
-Mesh incaGround(std::span<const Platform> platforms);
+// The land: a valley floor round the city rising to a ring of peaks, in square
+// tiles, so that the program draws only the tiles in view, nearest first. The
+// parts of it that lie inside the platforms, where nobody sees them, are left out.
+std::vector<Mesh> incaGround(std::span<const Platform> platforms);
 // A paved way of low stone slabs across a level.
 void addCauseway(Mesh& mesh, Vec3 from, Vec3 to, float width);
 // Stairs of steps no higher than a person steps, from `foot` up by `rise` along `direction`.
