@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 using namespace w3ds;
 
@@ -138,4 +139,18 @@ TEST_F(ModelDrawing, LoadingAgainGivesBackTheOldDisplayListAndTextures) {
     for (int reset = 0; reset < 20; ++reset) scenery.LOADMODEL3DS(1, path);
     EXPECT_EQ(live(glIsList), 1);
     EXPECT_EQ(live(glIsTexture), 1);
+}
+
+TEST_F(ModelDrawing, MeshesReachingPastTheEdgesOfTheViewStillShowTheirPartInIt) {
+    // The view spans -10..10 by -7.5..7.5; only the last square lies wholly outside it.
+    const Bytes red = material("Red", byteColour(MAT_DIFFUSE, 255, 0, 0));
+    TGL3DSModel scenery;
+    scenery.LOADMODEL3DS(1, write("edges.3ds", file(red + square("Left", -12, -1, -9, 1, 0, "Red") +
+                                                    square("Right", 9, -1, 12, 1, 0, "Red") +
+                                                    square("Near", -1, -9, 1, -6.5f, 0, "Red") +
+                                                    square("Far", -1, 6.5f, 1, 9, 0, "Red") +
+                                                    square("Away", 20, -1, 24, 1, 0, "Red"))));
+    redraw(scenery);
+    for (const auto& [x, y] : {std::pair(-9.5f, 0.0f), std::pair(9.5f, 0.0f), std::pair(0.0f, -7.0f), std::pair(0.0f, 7.0f)})
+        expectColour(at(x, y), 128, 0, 0);
 }
