@@ -158,11 +158,12 @@ public:
     void RENDERPOSED(const std::vector<clsMatrix>& pose) const;
 
     // The meshes whose boxes may show in the current view: the opaque ones
-    // nearest first, and among those at one distance smallest box first (the
-    // large ones, the ground or a ring of hills, lie behind the small ones
-    // standing on them), then the see-through ones in render order. The depth
-    // test then spares the renderer the texturing of what nearer meshes hide;
-    // the picture is the same in any order.
+    // by how far the farthest corner of their box lies from the eye, so that
+    // near and small ones come before the large ones that stretch behind
+    // them (the ground, a ring of hills, trees spread over the land), then
+    // the see-through ones in render order. The depth test then spares the
+    // renderer the texturing of what nearer meshes hide; the picture is the
+    // same in any order.
     void RENDER() const;
     TGL3dsMesh* GETMESH(std::int32_t index) const { return FMESH[static_cast<std::size_t>(index)].get(); }
     TGL3dsMaterial* GETMATERIAL(std::int32_t index) const { return FMATERIAL[static_cast<std::size_t>(index)].get(); }

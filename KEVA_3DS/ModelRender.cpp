@@ -102,10 +102,10 @@ void TGLAll3dsMesh::RENDER() const {
     std::vector<std::pair<float, const TGL3dsMesh*>> opaque;
     for (std::size_t k = 0; k < order.opaque; ++k) {
         const TGL3dsMesh& mesh = *GETMESH(order.meshes[k]);
-        if (inView(mesh)) opaque.emplace_back(view.distance(mesh.FMINIMUM, mesh.FMAXIMUM), &mesh);
+        if (inView(mesh)) opaque.emplace_back(view.farthestCorner(mesh.FMINIMUM, mesh.FMAXIMUM), &mesh);
     }
     std::stable_sort(opaque.begin(), opaque.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [distance, mesh] : opaque) mesh->RENDER();
+    for (const auto& [reach, mesh] : opaque) mesh->RENDER();
     for (std::size_t k = order.opaque; k < order.meshes.size(); ++k)
         if (const TGL3dsMesh& mesh = *GETMESH(order.meshes[k]); inView(mesh)) mesh.RENDER();
 }

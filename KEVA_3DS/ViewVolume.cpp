@@ -54,9 +54,9 @@ bool ViewVolume::mayShow(const T3dpoint& minimum, const T3dpoint& maximum) const
     return std::all_of(std::begin(within), std::end(within), [](bool w) { return w; });
 }
 
-float ViewVolume::distance(const T3dpoint& minimum, const T3dpoint& maximum) const {
-    const float dx = eye_.X - std::clamp(eye_.X, minimum.X, maximum.X);
-    const float dy = eye_.Y - std::clamp(eye_.Y, minimum.Y, maximum.Y);
-    const float dz = eye_.Z - std::clamp(eye_.Z, minimum.Z, maximum.Z);
+float ViewVolume::farthestCorner(const T3dpoint& minimum, const T3dpoint& maximum) const {
+    const float dx = std::max(std::abs(eye_.X - minimum.X), std::abs(eye_.X - maximum.X));
+    const float dy = std::max(std::abs(eye_.Y - minimum.Y), std::abs(eye_.Y - maximum.Y));
+    const float dz = std::max(std::abs(eye_.Z - minimum.Z), std::abs(eye_.Z - maximum.Z));
     return std::sqrt(dx * dx + dy * dy + dz * dz);
 }

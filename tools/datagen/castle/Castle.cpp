@@ -19,7 +19,7 @@ Scene castleScene() {
     Scene scene;
     scene.materials = castleMaterials();
     auto add = [&](Mesh mesh) { scene.meshes.push_back(std::move(mesh)); };
-    add(castleGroundMesh());
+    for (Mesh& tile : castleGroundMeshes()) add(std::move(tile));
 
     const float x = INNER_X, front = INNER_FRONT, back = INNER_BACK, gate = GATE_HALF_WIDTH;
     add(curtainWallMesh("WallFrontW", {-x, front, 0}, {-gate, front, 0}, SOUTH));

@@ -2,6 +2,8 @@
 // earth from the outer gate through the inner one into the ward.
 #include "CastleParts.h"
 
+#include "../mesh/Tiles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,12 +30,14 @@ void addLevelPatch(Mesh& mesh, float x0, float x1, float y0, float y1, Surface s
 
 }  // namespace
 
-Mesh castleGroundMesh() {
+std::vector<Mesh> castleGroundMeshes() {
     Mesh mesh{"Ground", {}, {}};
     const float road = ROAD_HALF_WIDTH;
     addLevelPatch(mesh, -MEADOW_X, -road, MEADOW_FRONT, MEADOW_BACK, MEADOW);
     addLevelPatch(mesh, road, MEADOW_X, MEADOW_FRONT, MEADOW_BACK, MEADOW);
     addLevelPatch(mesh, -road, road, ROAD_END, MEADOW_BACK, MEADOW);
     addLevelPatch(mesh, -road, road, MEADOW_FRONT, ROAD_END, TRODDEN);
-    return mesh;
+    // Tiles of at most 165 units a side over the square that holds the meadow.
+    constexpr float SIDE = MEADOW_BACK - MEADOW_FRONT;
+    return splitIntoTiles(mesh, -SIDE / 2, MEADOW_FRONT, SIDE, 6, "Ground");
 }

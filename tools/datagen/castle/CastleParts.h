@@ -31,8 +31,9 @@ inline constexpr float INNER_X = 80, INNER_FRONT = 40, INNER_BACK = 240;
 inline constexpr float OUTER_X = 230, OUTER_FRONT = -105, OUTER_BACK = 345;
 inline constexpr float WALK_HEIGHT = 10;  // top of the curtain wall's walk
 
-// Meadow everywhere, and a road of trodden earth through both gates.
-Mesh castleGroundMesh();
+// Meadow everywhere, and a road of trodden earth through both gates, in square
+// tiles, so that the program draws only the tiles in view, nearest first.
+std::vector<Mesh> castleGroundMeshes();
 
 // A curtain wall from `from` to `to` (middle line at its foot): a walk on top
 // and a crenellated parapet on the side facing `outward`, arrow slits below it.

@@ -2,13 +2,11 @@
 // behind the upper terraces, and a ring of rocky peaks that keeps walkers in.
 #include "../Canvas.h"
 #include "../Noise.h"
+#include "../mesh/Tiles.h"
 #include "IncaParts.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -65,30 +63,5 @@ std::vector<Mesh> incaGround(std::span<const Platform> platforms) {
         return INCA_GRASS;
     });
     std::erase_if(land.triangles, [&](const Triangle& t) { return hiddenInside(land, t, platforms); });
-
-    // Each triangle goes to the tile its first corner's cell lies in, with the
-    // corners it uses, so that neighbouring tiles share their edges exactly.
-    constexpr int TILES = 6;  // along each side, of CELLS / TILES cells
-    std::vector<Mesh> tiles(TILES * TILES);
-    std::vector<std::vector<int>> tileCorner(tiles.size(), std::vector<int>(land.vertices.size(), -1));
-    for (const Triangle& t : land.triangles) {
-        const Vec3 first = land.vertices[t.a].position;
-        const auto tileOf = [&](float v) {
-            return std::clamp(static_cast<int>((v + HALF_SIZE) / (2 * HALF_SIZE) * TILES), 0, TILES - 1);
-        };
-        const auto k = static_cast<std::size_t>(tileOf(first.y) * TILES + tileOf(first.x));
-        Mesh& tile = tiles[k];
-        const auto corner = [&](std::uint16_t v) {
-            int& index = tileCorner[k][v];
-            if (index < 0) {
-                index = static_cast<int>(tile.vertices.size());
-                tile.vertices.push_back(land.vertices[v]);
-            }
-            return static_cast<std::uint16_t>(index);
-        };
-        tile.triangles.push_back({corner(t.a), corner(t.b), corner(t.c), t.material});
-    }
-    std::erase_if(tiles, [](const Mesh& tile) { return tile.triangles.empty(); });
-    for (std::size_t k = 0; k < tiles.size(); ++k) tiles[k].name = "Land" + std::to_string(k + 1);
-    return tiles;
+    return splitIntoTiles(land, -HALF_SIZE, -HALF_SIZE, 2 * HALF_SIZE, 6, "Land");  // tiles of 8 x 8 cells
 }
