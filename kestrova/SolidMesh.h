@@ -11,7 +11,10 @@
 #include "base/GLTypes.h"
 
 #include <array>
+#include <optional>
 #include <vector>
+
+struct PlacedSolids;
 
 class SolidMesh final : public SolidSink {
 public:
@@ -34,7 +37,8 @@ public:
     void cullingOn() override;
 
     // Sends the recorded primitives placed by `place` (a rigid body matrix),
-    // as the solids would have drawn them inside glMultMatrixf(place).
+    // as the solids would have drawn them inside glMultMatrixf(place); with
+    // a batch open (SolidBatch.h), adds the triangles to it instead.
     void draw(const TGLBaseMatrix& place) const;
 
     struct Vertex {  // as glInterleavedArrays reads GL_T2F_N3F_V3F
@@ -44,7 +48,8 @@ public:
     };
 
 private:
-    const std::vector<GLuint>& facing(const TGLBaseMatrix& place) const;
+    const std::vector<GLuint>& facing(const std::optional<std::array<float, 3>>& eye) const;
+    void addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const;
     void addTriangle(int first, int a, int b, int c);
 
     std::vector<Vertex> vertices_;
