@@ -1,12 +1,11 @@
 #pragma once
 // A solid recorded once in its own frame, as triangles over shared vertices,
-// and drawn again and again placed by a body's matrix. Small solids (boxes) are
-// placed on the CPU: they reach OpenGL as one kind of primitive with no matrix
-// change between them, and the driver gathers the solids drawn one after
-// another with the same material into one batch. Larger ones, whose vertices
-// outweigh a draw call, go as one indexed vertex array inside the body's
-// matrix, so that the renderer lights each vertex once, not once for every
-// triangle that meets there.
+// and drawn again and again placed by a body's matrix. Inside a batch
+// (SolidBatch.h) every solid is placed on the CPU and the batch sends them all
+// in one draw. Drawn alone, small solids (boxes) are placed on the CPU and sent
+// in immediate mode; larger ones, whose vertices outweigh a draw call, go as
+// one indexed vertex array inside the body's matrix, so that the renderer
+// lights each vertex once, not once for every triangle that meets there.
 #include "kestrova/SolidSink.h"
 #include "base/GLTypes.h"
 
