@@ -174,18 +174,18 @@ void bindChecker() {
     glEnable(GL_TEXTURE_2D);
 }
 
-enum class Way { IN_BODY, PLACED, BATCHED };
+enum class DrawingWay { IN_BODY, PLACED, BATCHED };
 
 // How the exhibits are set out: each in a material of its own or all in one,
 // every third one moved by the model-view matrix or not.
-struct Setting {
+struct ExhibitSetting {
     bool materialEach = true;
     bool someMoved = false;
 };
 
 // The exhibits seen from the front, after `view` has changed the GL state.
-std::vector<std::uint8_t> picture(const Scene& scene, Way way, const std::function<void()>& view = [] {},
-                                  Setting setting = {}) {
+std::vector<std::uint8_t> picture(const Scene& scene, DrawingWay way, const std::function<void()>& view = [] {},
+                                  ExhibitSetting setting = {}) {
     OPENGL_INIT(1000, 1, 0.12, 0.12, 0.18);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SETGLREFRACTIVE();
@@ -195,7 +195,7 @@ std::vector<std::uint8_t> picture(const Scene& scene, Way way, const std::functi
     glRotatef(20, 1, 0, 0);
     view();
     std::optional<SolidBatch> batch;
-    if (way == Way::BATCHED) batch.emplace();
+    if (way == DrawingWay::BATCHED) batch.emplace();
     for (std::size_t k = 0; k < scene.exhibits.size(); ++k) {
         const float r = 0.3f + 0.1f * static_cast<float>(k % 7), g = 0.9f - 0.05f * static_cast<float>(k);
         if (setting.materialEach || k == 0) SETGLNEWMAT(r / 2, g / 2, 0.4f, r, g, 0.6f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 40);
@@ -205,7 +205,7 @@ std::vector<std::uint8_t> picture(const Scene& scene, Way way, const std::functi
             glTranslatef(0.4f, -0.3f, 0.5f);
         }
         const Exhibit& e = scene.exhibits[k];
-        if (way == Way::IN_BODY) {
+        if (way == DrawingWay::IN_BODY) {
             PHY_GETBODYPOROPBEGIN(e.body);
             e.inBody();
             PHY_GETBODYPOROPEND();
@@ -246,8 +246,8 @@ class PlacedDrawing : public BodyScene {};
 TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
     const Scene scene(world);
     bindChecker();
-    const std::vector<std::uint8_t> reference = picture(scene, Way::IN_BODY);
-    const std::vector<std::uint8_t> placed = picture(scene, Way::PLACED);
+    const std::vector<std::uint8_t> reference = picture(scene, DrawingWay::IN_BODY);
+    const std::vector<std::uint8_t> placed = picture(scene, DrawingWay::PLACED);
     const std::filesystem::path buildDir = std::filesystem::path(KESTROVA_TEST_DATA).parent_path();
     savePng((buildDir / "placed-drawing.png").c_str());
     ASSERT_EQ(reference.size(), placed.size());
@@ -269,9 +269,9 @@ TEST_F(PlacedDrawing, ShowTheInsidesWhereOpenGLCullsTheOutsides) {
     bindChecker();
     const auto frontsCulled = [] { glCullFace(GL_FRONT); };
     const auto mirrored = [] { glScalef(-1, 1, 1); };
-    EXPECT_LT(differingPixels(picture(scene, Way::IN_BODY, frontsCulled), picture(scene, Way::PLACED, frontsCulled)),
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, frontsCulled), picture(scene, DrawingWay::PLACED, frontsCulled)),
               150);
-    EXPECT_LT(differingPixels(picture(scene, Way::IN_BODY, mirrored), picture(scene, Way::PLACED, mirrored)), 150);
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, mirrored), picture(scene, DrawingWay::PLACED, mirrored)), 150);
 }
 
 // A batch draws its bodies later, all at once. Each exhibit set in a material
@@ -285,12 +285,12 @@ TEST_F(PlacedDrawing, ABatchLooksAsTheBodiesDrawnOneByOne) {
     bindChecker();
     const auto asUsual = [] {};
     const auto frontsCulled = [] { glCullFace(GL_FRONT); };
-    for (const Setting setting : {Setting{true, false}, Setting{false, true}})
-        EXPECT_LT(differingPixels(picture(scene, Way::IN_BODY, asUsual, setting),
-                                  picture(scene, Way::BATCHED, asUsual, setting)),
+    for (const ExhibitSetting setting : {ExhibitSetting{true, false}, ExhibitSetting{false, true}})
+        EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, asUsual, setting),
+                                  picture(scene, DrawingWay::BATCHED, asUsual, setting)),
                   50)
             << "one material: " << !setting.materialEach;
-    EXPECT_LT(differingPixels(picture(scene, Way::IN_BODY, frontsCulled), picture(scene, Way::BATCHED, frontsCulled)),
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, frontsCulled), picture(scene, DrawingWay::BATCHED, frontsCulled)),
               150);
 }
 
