@@ -14,14 +14,6 @@ bool perspectiveRoundEye(const TGLBaseMatrix& p) {
            p[0] * p[5] - p[4] * p[1] > 0;
 }
 
-bool culledAsUsual() {
-    if (!glIsEnabled(GL_CULL_FACE)) return false;
-    GLint mode = 0, front = 0;
-    glGetIntegerv(GL_CULL_FACE_MODE, &mode);
-    glGetIntegerv(GL_FRONT_FACE, &front);
-    return mode == GL_BACK && front == GL_CCW;
-}
-
 // a * b for column-major 4 x 4 matrices whose last rows are (0, 0, 0, 1).
 TGLBaseMatrix affineProduct(const TGLBaseMatrix& a, const TGLBaseMatrix& b) {
     TGLBaseMatrix m{};
@@ -37,12 +29,24 @@ TGLBaseMatrix affineProduct(const TGLBaseMatrix& a, const TGLBaseMatrix& b) {
 
 }  // namespace
 
-std::optional<std::array<float, 3>> eyeInPlacedFrame(const TGLBaseMatrix& place) {
-    if (!culledAsUsual()) return std::nullopt;
-    TGLBaseMatrix projection{}, modelView{};
+bool backFacesCulledAsUsual() {
+    if (!glIsEnabled(GL_CULL_FACE)) return false;
+    GLint mode = 0, front = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &mode);
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    TGLBaseMatrix projection{};
     glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
-    if (!perspectiveRoundEye(projection)) return std::nullopt;
+    return mode == GL_BACK && front == GL_CCW && perspectiveRoundEye(projection);
+}
+
+std::optional<std::array<float, 3>> eyeInPlacedFrame(const TGLBaseMatrix& place) {
+    if (!backFacesCulledAsUsual()) return std::nullopt;
+    TGLBaseMatrix modelView{};
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView.data());
+    return eyeInPlacedFrame(modelView, place);
+}
+
+std::optional<std::array<float, 3>> eyeInPlacedFrame(const TGLBaseMatrix& modelView, const TGLBaseMatrix& place) {
     if (modelView[3] != 0 || modelView[7] != 0 || modelView[11] != 0 || modelView[15] != 1) return std::nullopt;
     // The solid's frame to eye space is x -> B x + t; the eye is where that
     // gives the origin: -B^-1 t, with B^-1 its cofactors over its determinant.

@@ -7,11 +7,17 @@
 #include <array>
 #include <optional>
 
-// The eye point in the frame that `place` maps into the current model-view
-// frame, when OpenGL culls back faces in the usual way: culling on, back faces
-// culled, counter-clockwise fronts, a perspective projection round the eye,
-// and model-view and placement that keep handedness. Otherwise nothing: every
-// triangle must then be sent.
+// Whether OpenGL culls back faces in the usual way: culling on, back faces
+// culled, counter-clockwise fronts, and a perspective projection round the eye.
+bool backFacesCulledAsUsual();
+
+// The eye point in the frame that `place` maps into the model-view frame
+// `modelView`, when both keep handedness and the model-view is affine;
+// otherwise nothing.
+std::optional<std::array<float, 3>> eyeInPlacedFrame(const TGLBaseMatrix& modelView, const TGLBaseMatrix& place);
+
+// The same from the current model-view, when back faces are culled as usual.
+// Otherwise nothing: every triangle must then be sent.
 std::optional<std::array<float, 3>> eyeInPlacedFrame(const TGLBaseMatrix& place);
 
 // Whether a triangle whose plane has unit normal `n` (wound counter-clockwise

@@ -1,5 +1,7 @@
 #include "kestrova/Lights.h"
 
+#include "kestrova/SolidBatch.h"
+
 #include <GL/gl.h>
 
 TGLColor4 AMBIENTLIGHT = {0.5f, 0.5f, 0.5f, 1.0f};
@@ -36,6 +38,7 @@ void PUTGLPOINTLIGHT(std::uint32_t nlight, float size, float lx, float ly, float
 
 void SETGLNEWMAT(float ambr, float ambg, float ambb, float difr, float difg, float difb, float specr, float specg,
                  float specb, float emisr, float emisg, float emisb, float shine) {
+    sendSolidBatch();
     const TGLColor4 ambient = {ambr, ambg, ambb, 1};
     const TGLColor4 diffuse = {difr, difg, difb, 1};
     const TGLColor4 specular = {specr, specg, specb, 1};

@@ -2,6 +2,7 @@
 #include "kestrova/SolidMesh.h"
 
 #include "kestrova/FacingEye.h"
+#include "kestrova/SolidBatch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -170,11 +171,10 @@ void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const std::vecto
 
 }  // namespace
 
-// The triangles that face the eye, when OpenGL would cull the others anyway,
+// The triangles that face `eye`, when OpenGL would cull the others anyway,
 // less the inner sides of a closed solid seen from outside it: they are
 // neither placed nor lit nor set up for nothing.
-const std::vector<GLuint>& SolidMesh::facing(const TGLBaseMatrix& place) const {
-    const std::optional<std::array<float, 3>> eye = eyeInPlacedFrame(place);
+const std::vector<GLuint>& SolidMesh::facing(const std::optional<std::array<float, 3>>& eye) const {
     if (!eye) return triangles_;
     static std::vector<GLuint> kept;
     kept.clear();
@@ -186,14 +186,44 @@ const std::vector<GLuint>& SolidMesh::facing(const TGLBaseMatrix& place) const {
     return kept;
 }
 
+// Adds the triangles that face the eye to the batch, placed, each vertex of
+// the mesh placed once however many triangles share it.
+void SolidMesh::addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const {
+    const std::optional<std::array<float, 3>> eye =
+        batch.cullsBackFaces ? eyeInPlacedFrame(batch.modelView, place) : std::nullopt;
+    const std::vector<GLuint>& triangles = facing(eye);
+    const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
+    constexpr GLuint NOT_PLACED = ~0u;
+    static std::vector<GLuint> placedAt;  // each mesh vertex's index in the batch
+    placedAt.assign(vertices_.size(), NOT_PLACED);
+    for (GLuint k : triangles) {
+        if (placedAt[k] == NOT_PLACED) {
+            placedAt[k] = static_cast<GLuint>(batch.vertices.size());
+            const Vertex& v = vertices_[k];
+            const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
+            batch.vertices.push_back({v.tex, turn(linear, v.normal[0], v.normal[1], v.normal[2]),
+                                      {p[0] + place[12], p[1] + place[13], p[2] + place[14]}});
+        }
+        batch.triangles.push_back(placedAt[k]);
+    }
+}
+
 void SolidMesh::draw(const TGLBaseMatrix& place) const {
     const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
-    const std::vector<GLuint>& triangles = facing(place);
-    // Up to here placing costs less than a draw call of its own (measured
-    // with bench_draw on Mesa's software renderer).
-    constexpr std::size_t MOST_PLACED = 96;
-    if (triangles.size() > MOST_PLACED) sendInBody(vertices_, triangles, place);
-    else sendPlaced(vertices_, triangles, linear, place);
+    if (PlacedSolids* batch = openSolidBatch()) {
+        addTo(*batch, place);
+    } else {
+        const std::vector<GLuint>& triangles = facing(eyeInPlacedFrame(place));
+        // Up to here placing costs less than a draw call of its own (measured
+        // with bench_draw on Mesa's software renderer).
+        constexpr std::size_t MOST_PLACED = 96;
+        if (triangles.size() > MOST_PLACED) sendInBody(vertices_, triangles, place);
+        else sendPlaced(vertices_, triangles, linear, place);
+    }
     sendPlacedPoints(points_, linear, place);
-    if (turnsCullingOn_) glEnable(GL_CULL_FACE);
+    // The batch's solids placed with culling off are sent with it off.
+    if (turnsCullingOn_ && !glIsEnabled(GL_CULL_FACE)) {
+        sendSolidBatch();
+        glEnable(GL_CULL_FACE);
+    }
 }

@@ -1,17 +1,19 @@
 #pragma once
 // A solid recorded once in its own frame, as triangles over shared vertices,
-// and drawn again and again placed by a body's matrix. Small solids (boxes) are
-// placed on the CPU: they reach OpenGL as one kind of primitive with no matrix
-// change between them, and the driver gathers the solids drawn one after
-// another with the same material into one batch. Larger ones, whose vertices
-// outweigh a draw call, go as one indexed vertex array inside the body's
-// matrix, so that the renderer lights each vertex once, not once for every
-// triangle that meets there.
+// and drawn again and again placed by a body's matrix. Inside a batch
+// (SolidBatch.h) every solid is placed on the CPU and the batch sends them all
+// in one draw. Drawn alone, small solids (boxes) are placed on the CPU and sent
+// in immediate mode; larger ones, whose vertices outweigh a draw call, go as
+// one indexed vertex array inside the body's matrix, so that the renderer
+// lights each vertex once, not once for every triangle that meets there.
 #include "kestrova/SolidSink.h"
 #include "base/GLTypes.h"
 
 #include <array>
+#include <optional>
 #include <vector>
+
+struct PlacedSolids;
 
 class SolidMesh final : public SolidSink {
 public:
@@ -34,7 +36,8 @@ public:
     void cullingOn() override;
 
     // Sends the recorded primitives placed by `place` (a rigid body matrix),
-    // as the solids would have drawn them inside glMultMatrixf(place).
+    // as the solids would have drawn them inside glMultMatrixf(place); with
+    // a batch open (SolidBatch.h), adds the triangles to it instead.
     void draw(const TGLBaseMatrix& place) const;
 
     struct Vertex {  // as glInterleavedArrays reads GL_T2F_N3F_V3F
@@ -44,7 +47,8 @@ public:
     };
 
 private:
-    const std::vector<GLuint>& facing(const TGLBaseMatrix& place) const;
+    const std::vector<GLuint>& facing(const std::optional<std::array<float, 3>>& eye) const;
+    void addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const;
     void addTriangle(int first, int a, int b, int c);
 
     std::vector<Vertex> vertices_;

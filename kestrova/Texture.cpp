@@ -2,6 +2,7 @@
 
 #include "kestrova/FileBytes.h"
 #include "kestrova/Platform.h"
+#include "kestrova/SolidBatch.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -76,9 +77,16 @@ void TEXTURELOADTGAID(const char* TGAFILE, std::int32_t NUM) {
 }
 
 void TEXTURETGASELECTID(std::int32_t NUM) {
+    sendSolidBatch();
     glBindTexture(GL_TEXTURE_2D, validId(NUM) ? TEXTURETGA2[NUM].TEXID : 0);
 }
 
-void TEXTUREON() { glEnable(GL_TEXTURE_2D); }
+void TEXTUREON() {
+    sendSolidBatch();
+    glEnable(GL_TEXTURE_2D);
+}
 
-void TEXTUREOFF() { glDisable(GL_TEXTURE_2D); }
+void TEXTUREOFF() {
+    sendSolidBatch();
+    glDisable(GL_TEXTURE_2D);
+}

@@ -113,7 +113,7 @@ void VIEWCRANE2() {
     for (std::size_t i = 1; i < 3 && i < NEWBOXCR2.size(); ++i) NEWBOXCR2[i].DRAW();
     DRAWALL(CUSTOMBOXCR2);
     SCENEMATERIAL(238, 210, 215);
-    for (std::size_t i = 3; i < NEWBOXCR2.size(); ++i) NEWBOXCR2[i].DRAW();
+    DRAWALL(NEWBOXCR2, 3);
     SCENEMATERIAL(180, 180, 180);
     DRAWALL(NEWCYLINDERCR2);
     DRAWALL(CUSTOMCYLINDERCR2);

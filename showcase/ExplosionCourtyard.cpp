@@ -65,7 +65,7 @@ void VIEWEXPLOSION() {
     SCENEMATERIAL(192, 192, 192);
     if (!NEWBOX8.empty()) NEWBOX8[0].DRAW();
     SCENEMATERIAL(238, 210, 215);
-    for (std::size_t i = 1; i < NEWBOX8.size(); ++i) NEWBOX8[i].DRAW();
+    DRAWALL(NEWBOX8, 1);
     BULLET8[0].CREATEBULLET(NEWWORLD8, 15, 4.5f, 1, 1.5f, 80, SETGLKEY('A'));
     DEBUGSCENE(NEWWORLD8);
 }

@@ -55,7 +55,7 @@ void VIEWFLUID() {
     SCENEMATERIAL(192, 192, 192);
     if (!NEWBOXFLU1.empty()) NEWBOXFLU1[0].DRAW();
     SCENEMATERIAL(238, 210, 215);
-    for (std::size_t i = 1; i < NEWBOXFLU1.size(); ++i) NEWBOXFLU1[i].DRAW();
+    DRAWALL(NEWBOXFLU1, 1);
     for (const PHY_Fluid& fluid : FLUID1) fluid.DRAW();
     BULLETFLU1[0].CREATEBULLET(NEWWORLDFLU1, 15, 4.5f, 2, 1.5f, 0.5f, SETGLKEY('A'));
     // After the launcher has hidden the spheres of worlds a rebuild destroyed:

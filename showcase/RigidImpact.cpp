@@ -55,7 +55,7 @@ void VIEWIMPACT() {
     SCENEMATERIAL(192, 192, 192);
     for (std::size_t i = 0; i < 2 && i < NEWBOX3.size(); ++i) NEWBOX3[i].DRAW();
     SCENEMATERIAL(188, 250, 192);
-    for (std::size_t i = 2; i < NEWBOX3.size(); ++i) NEWBOX3[i].DRAW();
+    DRAWALL(NEWBOX3, 2);
     SCENEMATERIAL(255, 196, 136);
     DRAWALL(NEWCYLINDER3);
     SCENEMATERIAL(255, 255, 255);

@@ -4,8 +4,11 @@
 // skeleton.
 #include "KEVA_Physics/engine/NewtonImport.h"
 #include "base/GLTypes.h"
+#include "kestrova/SolidBatch.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 // Tick counts (ms) shared by the scenes whose step follows the frame time:
 // SETFREQ is stored by their initialisers, SETSTART at the start and SETEND at
@@ -48,10 +51,14 @@ void STEPSCENE(NewtonWorld* world, float timestep);
 // Collision outlines when debug drawing is on.
 void DEBUGSCENE(NewtonWorld* world);
 
-// Draws every record of an array of bodies (hidden ones draw nothing).
+// Draws the records of an array of bodies from `first` on (hidden ones draw
+// nothing) in one batch (SolidBatch.h): their solids reach OpenGL as one draw
+// for each material the bodies set. A kind whose DRAW changes other GL state
+// (a colour, lighting) must be drawn one by one instead.
 template <typename Bodies>
-void DRAWALL(const Bodies& bodies) {
-    for (const auto& body : bodies) body.DRAW();
+void DRAWALL(const Bodies& bodies, std::size_t first = 0) {
+    const SolidBatch batch;
+    for (std::size_t i = first; i < std::size(bodies); ++i) bodies[i].DRAW();
 }
 // Hides every record (the array keeps its length).
 template <typename Bodies>

@@ -1,8 +1,8 @@
-// The bodies' DRAW places each body's recorded solid on the CPU. The picture
-// must be the one the solids give when drawn inside the body's matrix, as
-// bodies were drawn before: a scene of every kind, a compound of blocks and a
-// ragdoll bone, turned every way, with a texture, is drawn both ways and the
-// two pictures compared.
+// The bodies' DRAW places each body's recorded solid on the CPU, one by one
+// or gathered into a batch. The picture must be the one the solids give when
+// drawn inside the body's matrix, as bodies were drawn before: a scene of
+// every kind, a compound of blocks and a ragdoll bone, turned every way, with
+// a texture, is drawn each way and the pictures compared.
 #include "physics/BodyTestSupport.h"
 
 #include "KEVA_Physics/PhyBody.h"
@@ -17,6 +17,7 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
+#include "kestrova/SolidBatch.h"
 #include "kestrova/SolidMesh.h"
 #include "kestrova/Solids.h"
 #include "kestrova/platform/OffscreenBackend.h"
@@ -28,6 +29,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -175,8 +177,18 @@ void bindChecker() {
     glEnable(GL_TEXTURE_2D);
 }
 
+enum class DrawingWay { IN_BODY, PLACED, BATCHED };
+
+// How the exhibits are set out: each in a material of its own or all in one,
+// every third one moved by the model-view matrix or not.
+struct ExhibitSetting {
+    bool materialEach = true;
+    bool someMoved = false;
+};
+
 // The exhibits seen from the front, after `view` has changed the GL state.
-std::vector<std::uint8_t> picture(const Scene& scene, bool placed, const std::function<void()>& view = [] {}) {
+std::vector<std::uint8_t> picture(const Scene& scene, DrawingWay way, const std::function<void()>& view = [] {},
+                                  ExhibitSetting setting = {}) {
     OPENGL_INIT(1000, 1, 0.12, 0.12, 0.18);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SETGLREFRACTIVE();
@@ -185,18 +197,27 @@ std::vector<std::uint8_t> picture(const Scene& scene, bool placed, const std::fu
     glTranslatef(0, 0, -17);
     glRotatef(20, 1, 0, 0);
     view();
+    std::optional<SolidBatch> batch;
+    if (way == DrawingWay::BATCHED) batch.emplace();
     for (std::size_t k = 0; k < scene.exhibits.size(); ++k) {
         const float r = 0.3f + 0.1f * static_cast<float>(k % 7), g = 0.9f - 0.05f * static_cast<float>(k);
-        SETGLNEWMAT(r / 2, g / 2, 0.4f, r, g, 0.6f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 40);
+        if (setting.materialEach || k == 0) SETGLNEWMAT(r / 2, g / 2, 0.4f, r, g, 0.6f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 40);
+        const bool moved = setting.someMoved && k % 3 == 0;
+        if (moved) {
+            glPushMatrix();
+            glTranslatef(0.4f, -0.3f, 0.5f);
+        }
         const Exhibit& e = scene.exhibits[k];
-        if (placed) {
-            e.placed();
-        } else {
+        if (way == DrawingWay::IN_BODY) {
             PHY_GETBODYPOROPBEGIN(e.body);
             e.inBody();
             PHY_GETBODYPOROPEND();
+        } else {
+            e.placed();
         }
+        if (moved) glPopMatrix();
     }
+    batch.reset();
     int width = 0, height = 0;
     std::vector<std::uint8_t> pixels = platform::readFrontPixels(width, height);
     glCullFace(GL_BACK);
@@ -228,8 +249,8 @@ class PlacedDrawing : public BodyScene {};
 TEST_F(PlacedDrawing, LooksAsTheSolidsDrawnInsideTheBodysMatrix) {
     const Scene scene(world);
     bindChecker();
-    const std::vector<std::uint8_t> reference = picture(scene, false);
-    const std::vector<std::uint8_t> placed = picture(scene, true);
+    const std::vector<std::uint8_t> reference = picture(scene, DrawingWay::IN_BODY);
+    const std::vector<std::uint8_t> placed = picture(scene, DrawingWay::PLACED);
     const std::filesystem::path buildDir = std::filesystem::path(KESTROVA_TEST_DATA).parent_path();
     savePng((buildDir / "placed-drawing.png").c_str());
     ASSERT_EQ(reference.size(), placed.size());
@@ -251,8 +272,29 @@ TEST_F(PlacedDrawing, ShowTheInsidesWhereOpenGLCullsTheOutsides) {
     bindChecker();
     const auto frontsCulled = [] { glCullFace(GL_FRONT); };
     const auto mirrored = [] { glScalef(-1, 1, 1); };
-    EXPECT_LT(differingPixels(picture(scene, false, frontsCulled), picture(scene, true, frontsCulled)), 150);
-    EXPECT_LT(differingPixels(picture(scene, false, mirrored), picture(scene, true, mirrored)), 150);
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, frontsCulled), picture(scene, DrawingWay::PLACED, frontsCulled)),
+              150);
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, mirrored), picture(scene, DrawingWay::PLACED, mirrored)), 150);
+}
+
+// A batch draws its bodies later, all at once. Each exhibit set in a material
+// of its own must still show in it (the batch is sent before the material
+// changes); with one material the whole scene is one draw, and bodies moved
+// by the model-view matrix in between must stand where they were drawn. The
+// batch places vertices as the bodies' DRAW does, so the tolerances are those
+// above; a body in the wrong material or place changes thousands of pixels.
+TEST_F(PlacedDrawing, ABatchLooksAsTheBodiesDrawnOneByOne) {
+    const Scene scene(world);
+    bindChecker();
+    const auto asUsual = [] {};
+    const auto frontsCulled = [] { glCullFace(GL_FRONT); };
+    for (const ExhibitSetting setting : {ExhibitSetting{true, false}, ExhibitSetting{false, true}})
+        EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, asUsual, setting),
+                                  picture(scene, DrawingWay::BATCHED, asUsual, setting)),
+                  50)
+            << "one material: " << !setting.materialEach;
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::IN_BODY, frontsCulled), picture(scene, DrawingWay::BATCHED, frontsCulled)),
+              150);
 }
 
 TEST_F(PlacedDrawing, HiddenBodiesDrawNothing) {

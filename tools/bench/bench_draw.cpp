@@ -1,9 +1,10 @@
 // Drawing many bodies offscreen (OSMesa, the software renderer the tests and
 // the scene runner use): 1000 boxes, 1000 cylinders of 18 segments and 80
 // capsules, each through the bodies' DRAW, which places their recorded solids
-// on the CPU, and (names ending in InBody) as bodies used to be drawn, the
-// immediate-mode solid inside the body's matrix. Times are per frame, with the
-// frame finished (glFinish); items are bodies.
+// on the CPU; all in one batch (names ending in Batched), as the scenes draw
+// a run of bodies of one material; and (names ending in InBody) as bodies used
+// to be drawn, the immediate-mode solid inside the body's matrix. Times are
+// per frame, with the frame finished (glFinish); items are bodies.
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
@@ -19,6 +20,7 @@
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
+#include "kestrova/SolidBatch.h"
 #include "kestrova/Solids.h"
 #include "kestrova/platform/OffscreenBackend.h"
 
@@ -58,16 +60,27 @@ void startFrame() {
     SETGLNEWMAT(0.6f, 0.6f, 0.5f, 0.25f, 0.25f, 0.25f, 0.6f, 0.6f, 0.5f, 0.1f, 0.1f, 0.1f, 50);
 }
 
-template <typename Kind, typename Draw>
-void frames(benchmark::State& state, const std::vector<Kind>& bodies, Draw&& draw) {
+template <typename Kind, typename DrawAll>
+void frames(benchmark::State& state, const std::vector<Kind>& bodies, DrawAll&& drawAll) {
     const auto frame = [&] {
         startFrame();
-        for (const Kind& body : bodies) draw(body);
+        drawAll(bodies);
         glFinish();
     };
     frame();  // the renderer compiles its shaders for a new state on the first frame
     for (auto _ : state) frame();
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(bodies.size()));
+}
+
+template <typename Kind>
+void oneByOne(const std::vector<Kind>& bodies) {
+    for (const Kind& body : bodies) body.DRAW();
+}
+
+template <typename Kind>
+void inOneBatch(const std::vector<Kind>& bodies) {
+    const SolidBatch batch;
+    oneByOne(bodies);
 }
 
 template <typename Kind>
@@ -102,43 +115,46 @@ const std::vector<PHY_Capsule>& capsules() {
     return made;
 }
 
-void Boxes(benchmark::State& state) {
-    frames(state, boxes(), [](const PHY_Box& b) { b.DRAW(); });
-}
+void Boxes(benchmark::State& state) { frames(state, boxes(), oneByOne<PHY_Box>); }
+
+void BoxesBatched(benchmark::State& state) { frames(state, boxes(), inOneBatch<PHY_Box>); }
 
 void BoxesInBody(benchmark::State& state) {
-    frames(state, boxes(), [](const PHY_Box& b) {
-        inBody(b.NEWBODY, [&b] { CUBO(-b.SIZE.X, -b.SIZE.Y, -b.SIZE.Z, b.SIZE.X, b.SIZE.Y, b.SIZE.Z, 1); });
+    frames(state, boxes(), [](const std::vector<PHY_Box>& all) {
+        for (const PHY_Box& b : all)
+            inBody(b.NEWBODY, [&b] { CUBO(-b.SIZE.X, -b.SIZE.Y, -b.SIZE.Z, b.SIZE.X, b.SIZE.Y, b.SIZE.Z, 1); });
     });
 }
 
-void Cylinders(benchmark::State& state) {
-    frames(state, cylinders(), [](const PHY_Cylinder& c) { c.DRAW(); });
-}
+void Cylinders(benchmark::State& state) { frames(state, cylinders(), oneByOne<PHY_Cylinder>); }
+
+void CylindersBatched(benchmark::State& state) { frames(state, cylinders(), inOneBatch<PHY_Cylinder>); }
 
 void CylindersInBody(benchmark::State& state) {
-    frames(state, cylinders(), [](const PHY_Cylinder& c) {
-        inBody(c.NEWBODY, [&c] {
-            glRotatef(90, 0, 1, 0);
-            CILINDRO(0, 0, -c.H / 2, c.QUALITY, c.QUALITY, c.RADIUS, c.H, 1);
-        });
+    frames(state, cylinders(), [](const std::vector<PHY_Cylinder>& all) {
+        for (const PHY_Cylinder& c : all)
+            inBody(c.NEWBODY, [&c] {
+                glRotatef(90, 0, 1, 0);
+                CILINDRO(0, 0, -c.H / 2, c.QUALITY, c.QUALITY, c.RADIUS, c.H, 1);
+            });
     });
 }
 
-void Capsules(benchmark::State& state) {
-    frames(state, capsules(), [](const PHY_Capsule& c) { c.DRAW(); });
-}
+void Capsules(benchmark::State& state) { frames(state, capsules(), oneByOne<PHY_Capsule>); }
+
+void CapsulesBatched(benchmark::State& state) { frames(state, capsules(), inOneBatch<PHY_Capsule>); }
 
 // The two caps; the tube between them costs about as much again.
 void CapsulesInBody(benchmark::State& state) {
-    frames(state, capsules(), [](const PHY_Capsule& c) {
-        inBody(c.NEWBODY, [&c] {
-            const float half = (c.H - 2 * c.RADIUS) / 2;
-            SFERA(-half, 0, 0, c.RADIUS, c.QUALITY);
-            SFERA(half, 0, 0, c.RADIUS, c.QUALITY);
-            glRotatef(90, 0, 1, 0);
-            TUBO(0, 0, -half, c.QUALITY, c.RADIUS, 2 * half);
-        });
+    frames(state, capsules(), [](const std::vector<PHY_Capsule>& all) {
+        for (const PHY_Capsule& c : all)
+            inBody(c.NEWBODY, [&c] {
+                const float half = (c.H - 2 * c.RADIUS) / 2;
+                SFERA(-half, 0, 0, c.RADIUS, c.QUALITY);
+                SFERA(half, 0, 0, c.RADIUS, c.QUALITY);
+                glRotatef(90, 0, 1, 0);
+                TUBO(0, 0, -half, c.QUALITY, c.RADIUS, 2 * half);
+            });
     });
 }
 
@@ -154,10 +170,13 @@ void EmptyFrame(benchmark::State& state) {
 
 BENCHMARK(EmptyFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(Boxes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BoxesBatched)->Unit(benchmark::kMillisecond);
 BENCHMARK(BoxesInBody)->Unit(benchmark::kMillisecond);
 BENCHMARK(Cylinders)->Unit(benchmark::kMillisecond);
+BENCHMARK(CylindersBatched)->Unit(benchmark::kMillisecond);
 BENCHMARK(CylindersInBody)->Unit(benchmark::kMillisecond);
 BENCHMARK(Capsules)->Unit(benchmark::kMillisecond);
+BENCHMARK(CapsulesBatched)->Unit(benchmark::kMillisecond);
 BENCHMARK(CapsulesInBody)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
