@@ -30,11 +30,10 @@ btScalar ShuffledSolver::solveJointRows(int iteration) {
 
 // Each contact in the shuffled order, then its own friction rows (one or two)
 // within what it pushes now.
-btScalar ShuffledSolver::solveContactsAndFriction(const btContactSolverInfo& info) {
-    const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
+btScalar ShuffledSolver::solveContactsAndFriction(int frictionRows) {
     btScalar residual = 0;
     for (int i = 0; i < m_tmpSolverContactConstraintPool.size(); ++i) {
-        const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[m_orderTmpConstraintPool[i]];
+        const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[i];
         btSolverBody& bodyA = m_tmpSolverBodyPool[contact.m_solverBodyIdA];
         btSolverBody& bodyB = m_tmpSolverBodyPool[contact.m_solverBodyIdB];
         residual = std::max(residual, square(solveContactRow(bodyA, bodyB, contact)));
@@ -69,13 +68,15 @@ btScalar ShuffledSolver::solveRollingResistance() {
 btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject**, int, btPersistentManifold**, int,
                                               btTypedConstraint**, int, const btContactSolverInfo& info,
                                               btIDebugDraw*) {
+    const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
     if (iteration == 0) {
         shuffle(m_orderTmpConstraintPool);
         shuffle(m_orderNonContactConstraintPool);
+        gatherContactsInVisitingOrder(frictionRows);
     }
     btScalar residual = solveJointRows(iteration);
     if (iteration < info.m_numIterations) {
-        residual = std::max(residual, solveContactsAndFriction(info));
+        residual = std::max(residual, solveContactsAndFriction(frictionRows));
         residual = std::max(residual, solveRollingResistance());
     }
     return residual;

@@ -10,7 +10,8 @@ namespace engine {
 // Contacts and joints are solved in a new random order each step, so that no
 // body of a stack is always pushed before its neighbour and a tall wall does
 // not lean the way it was built. Each contact's friction is solved right after
-// it, bounded by what that contact pushes at that moment. The separate push
+// it, bounded by what that contact pushes at that moment; both are laid out in
+// memory in that order. The separate push
 // that moves overlapping bodies apart visits only the contacts that overlap.
 class ShuffledSolver : public btSequentialImpulseConstraintSolver {
 protected:
@@ -25,12 +26,15 @@ protected:
 
 private:
     void shuffle(btAlignedObjectArray<int>& order);
+    void gatherContactsInVisitingOrder(int frictionRows);
     btScalar solveJointRows(int iteration);
-    btScalar solveContactsAndFriction(const btContactSolverInfo& info);
+    btScalar solveContactsAndFriction(int frictionRows);
     btScalar solveRollingResistance();
 
     std::minstd_rand random_;
     btAlignedObjectArray<int> overlapping_;  // contact rows with an overlap to undo
+    btAlignedObjectArray<int> placeOfContact_;  // where each contact row was gathered to
+    btAlignedObjectArray<int> frictionFrom_;    // where each friction row is gathered from
 };
 
 }  // namespace engine
