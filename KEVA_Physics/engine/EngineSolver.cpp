@@ -22,8 +22,7 @@ btScalar ShuffledSolver::solveJointRows(int iteration) {
     for (int i = 0; i < m_tmpSolverNonContactConstraintPool.size(); ++i) {
         const btSolverConstraint& row = m_tmpSolverNonContactConstraintPool[m_orderNonContactConstraintPool[i]];
         if (iteration >= row.m_overrideNumSolverIterations) continue;
-        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
-                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+        residual = std::max(residual, square(solveLimitedRow(moving(row.m_solverBodyIdA), moving(row.m_solverBodyIdB), row)));
     }
     return residual;
 }
@@ -34,8 +33,8 @@ btScalar ShuffledSolver::solveContactsAndFriction(int frictionRows) {
     btScalar residual = 0;
     for (int i = 0; i < m_tmpSolverContactConstraintPool.size(); ++i) {
         const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[i];
-        btSolverBody& bodyA = m_tmpSolverBodyPool[contact.m_solverBodyIdA];
-        btSolverBody& bodyB = m_tmpSolverBodyPool[contact.m_solverBodyIdB];
+        rows::MovingBody& bodyA = moving(contact.m_solverBodyIdA);
+        rows::MovingBody& bodyB = moving(contact.m_solverBodyIdB);
         residual = std::max(residual, square(solveContactRow(bodyA, bodyB, contact)));
         const btScalar push = contact.m_appliedImpulse;
         if (!(push > 0)) continue;
@@ -59,10 +58,31 @@ btScalar ShuffledSolver::solveRollingResistance() {
         const btScalar most = std::min(row.m_friction * push, row.m_friction);
         row.m_lowerLimit = -most;
         row.m_upperLimit = most;
-        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
-                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+        residual = std::max(residual, square(solveLimitedRow(moving(row.m_solverBodyIdA), moving(row.m_solverBodyIdB), row)));
     }
     return residual;
+}
+
+// The passes work on compact copies of the bodies' velocity changes, which go
+// back to Bullet's bodies when the passes are done.
+btScalar ShuffledSolver::solveGroupCacheFriendlyIterations(btCollisionObject** bodies, int numBodies,
+                                                           btPersistentManifold** manifolds, int numManifolds,
+                                                           btTypedConstraint** constraints, int numConstraints,
+                                                           const btContactSolverInfo& info, btIDebugDraw* debugDrawer) {
+    moving_.resize(static_cast<std::size_t>(m_tmpSolverBodyPool.size()));
+    for (int i = 0; i < m_tmpSolverBodyPool.size(); ++i) {
+        const btSolverBody& body = m_tmpSolverBodyPool[i];
+        moving_[static_cast<std::size_t>(i)] = {body.m_deltaLinearVelocity, body.m_deltaAngularVelocity,
+                                                body.m_invMass * body.m_linearFactor, body.m_angularFactor};
+    }
+    const btScalar result = btSequentialImpulseConstraintSolver::solveGroupCacheFriendlyIterations(
+        bodies, numBodies, manifolds, numManifolds, constraints, numConstraints, info, debugDrawer);
+    for (int i = 0; i < m_tmpSolverBodyPool.size(); ++i) {
+        btSolverBody& body = m_tmpSolverBodyPool[i];
+        body.m_deltaLinearVelocity = moving_[static_cast<std::size_t>(i)].linear;
+        body.m_deltaAngularVelocity = moving_[static_cast<std::size_t>(i)].angular;
+    }
+    return result;
 }
 
 btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject**, int, btPersistentManifold**, int,
