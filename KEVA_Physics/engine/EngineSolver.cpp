@@ -90,6 +90,9 @@ btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject**
                                               btIDebugDraw*) {
     const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
     if (iteration == 0) {
+        // With two friction directions Bullet sizes the contacts' order for
+        // twice as many rows and fills only the first half.
+        m_orderTmpConstraintPool.resizeNoInitialize(m_tmpSolverContactConstraintPool.size());
         shuffle(m_orderTmpConstraintPool);
         shuffle(m_orderNonContactConstraintPool);
         gatherContactsInVisitingOrder(frictionRows);
