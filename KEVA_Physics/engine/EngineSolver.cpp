@@ -22,21 +22,19 @@ btScalar ShuffledSolver::solveJointRows(int iteration) {
     for (int i = 0; i < m_tmpSolverNonContactConstraintPool.size(); ++i) {
         const btSolverConstraint& row = m_tmpSolverNonContactConstraintPool[m_orderNonContactConstraintPool[i]];
         if (iteration >= row.m_overrideNumSolverIterations) continue;
-        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
-                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+        residual = std::max(residual, square(solveLimitedRow(moving(row.m_solverBodyIdA), moving(row.m_solverBodyIdB), row)));
     }
     return residual;
 }
 
 // Each contact in the shuffled order, then its own friction rows (one or two)
 // within what it pushes now.
-btScalar ShuffledSolver::solveContactsAndFriction(const btContactSolverInfo& info) {
-    const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
+btScalar ShuffledSolver::solveContactsAndFriction(int frictionRows) {
     btScalar residual = 0;
     for (int i = 0; i < m_tmpSolverContactConstraintPool.size(); ++i) {
-        const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[m_orderTmpConstraintPool[i]];
-        btSolverBody& bodyA = m_tmpSolverBodyPool[contact.m_solverBodyIdA];
-        btSolverBody& bodyB = m_tmpSolverBodyPool[contact.m_solverBodyIdB];
+        const btSolverConstraint& contact = m_tmpSolverContactConstraintPool[i];
+        rows::MovingBody& bodyA = moving(contact.m_solverBodyIdA);
+        rows::MovingBody& bodyB = moving(contact.m_solverBodyIdB);
         residual = std::max(residual, square(solveContactRow(bodyA, bodyB, contact)));
         const btScalar push = contact.m_appliedImpulse;
         if (!(push > 0)) continue;
@@ -60,22 +58,48 @@ btScalar ShuffledSolver::solveRollingResistance() {
         const btScalar most = std::min(row.m_friction * push, row.m_friction);
         row.m_lowerLimit = -most;
         row.m_upperLimit = most;
-        residual = std::max(residual, square(solveLimitedRow(m_tmpSolverBodyPool[row.m_solverBodyIdA],
-                                                             m_tmpSolverBodyPool[row.m_solverBodyIdB], row)));
+        residual = std::max(residual, square(solveLimitedRow(moving(row.m_solverBodyIdA), moving(row.m_solverBodyIdB), row)));
     }
     return residual;
+}
+
+// The passes work on compact copies of the bodies' velocity changes, which go
+// back to Bullet's bodies when the passes are done.
+btScalar ShuffledSolver::solveGroupCacheFriendlyIterations(btCollisionObject** bodies, int numBodies,
+                                                           btPersistentManifold** manifolds, int numManifolds,
+                                                           btTypedConstraint** constraints, int numConstraints,
+                                                           const btContactSolverInfo& info, btIDebugDraw* debugDrawer) {
+    moving_.resize(static_cast<std::size_t>(m_tmpSolverBodyPool.size()));
+    for (int i = 0; i < m_tmpSolverBodyPool.size(); ++i) {
+        const btSolverBody& body = m_tmpSolverBodyPool[i];
+        moving_[static_cast<std::size_t>(i)] = {body.m_deltaLinearVelocity, body.m_deltaAngularVelocity,
+                                                body.m_invMass * body.m_linearFactor, body.m_angularFactor};
+    }
+    const btScalar result = btSequentialImpulseConstraintSolver::solveGroupCacheFriendlyIterations(
+        bodies, numBodies, manifolds, numManifolds, constraints, numConstraints, info, debugDrawer);
+    for (int i = 0; i < m_tmpSolverBodyPool.size(); ++i) {
+        btSolverBody& body = m_tmpSolverBodyPool[i];
+        body.m_deltaLinearVelocity = moving_[static_cast<std::size_t>(i)].linear;
+        body.m_deltaAngularVelocity = moving_[static_cast<std::size_t>(i)].angular;
+    }
+    return result;
 }
 
 btScalar ShuffledSolver::solveSingleIteration(int iteration, btCollisionObject**, int, btPersistentManifold**, int,
                                               btTypedConstraint**, int, const btContactSolverInfo& info,
                                               btIDebugDraw*) {
+    const int frictionRows = (info.m_solverMode & SOLVER_USE_2_FRICTION_DIRECTIONS) ? 2 : 1;
     if (iteration == 0) {
+        // With two friction directions Bullet sizes the contacts' order for
+        // twice as many rows and fills only the first half.
+        m_orderTmpConstraintPool.resizeNoInitialize(m_tmpSolverContactConstraintPool.size());
         shuffle(m_orderTmpConstraintPool);
         shuffle(m_orderNonContactConstraintPool);
+        gatherContactsInVisitingOrder(frictionRows);
     }
     btScalar residual = solveJointRows(iteration);
     if (iteration < info.m_numIterations) {
-        residual = std::max(residual, solveContactsAndFriction(info));
+        residual = std::max(residual, solveContactsAndFriction(frictionRows));
         residual = std::max(residual, solveRollingResistance());
     }
     return residual;
