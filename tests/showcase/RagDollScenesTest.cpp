@@ -71,9 +71,10 @@ TEST_F(RagDollScenes, PupazzoDropsFivePuppetsAmongPostsAndARebuildReplacesThemAl
 
     hold('A', VIEWRAGDOLL, 3);
     ASSERT_EQ(BULLETD1[0].SPHERE.size(), 1u);
-    const NewtonWorld* first = NEWWORLDD1;
+    EXPECT_EQ(NewtonWorldGetBodyCount(NEWWORLDD1), 103);
+    // The new world may well take the old one's freed address: what shows
+    // the rebuild is that the shot sphere went with the old world.
     hold('R', VIEWRAGDOLL, 2);
-    EXPECT_NE(NEWWORLDD1, first);
     EXPECT_EQ(NewtonWorldGetBodyCount(NEWWORLDD1), 102);
     EXPECT_EQ(CUSTOMCYLINDERD1.size(), 21u) << "the old posts went with their world";
     for (const PHY_CustomFaceCylinder& post : CUSTOMCYLINDERD1)
