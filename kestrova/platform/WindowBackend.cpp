@@ -317,7 +317,12 @@ void showMessageBox(const char* text, const char* caption, MessageBoxIcon kind, 
     for (char& c : lines)
         if (c == '\r') c = '\n';
     const Uint32 flags = kind == MessageBoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    if (SDL_ShowSimpleMessageBox(flags, caption, lines.c_str(), owned ? window : nullptr) == 0) return;
+    // SDL's X11 box comes from a child process, which now and then fails to
+    // show it without a reason it reports (seen in the end-to-end tests): a
+    // second try costs little.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (SDL_ShowSimpleMessageBox(flags, caption, lines.c_str(), owned ? window : nullptr) == 0) return;
+    }
     // No box (no X fonts, no display): the user still learns what it said, and why it is missing.
     std::fprintf(stderr, "[%s] %s\n(no message box: %s)\n", caption ? caption : "", lines.c_str(), SDL_GetError());
 }
