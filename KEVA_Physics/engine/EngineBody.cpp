@@ -131,6 +131,8 @@ void refreshBodyShape(NewtonBody& body) {
 }
 
 void admitWaitingBodies(NewtonWorld& world) {
+    if (world.waiting.empty()) return;
+    makeRoomForBodies(world);
     for (NewtonBody* body : world.waiting) {
         world.dynamics.addRigidBody(&body->rigid);
         body->inDynamics = true;

@@ -78,6 +78,6 @@ void NewtonWorldForEachBodyInAABBDo(const NewtonWorld* newtonWorld, const dFloat
     high.setMax(corner);
     engine::admitWaitingBodies(*world);
     BodiesInBox inBox;
-    world->broadphase.aabbTest(low, high, inBox);
+    world->broadphase->aabbTest(low, high, inBox);
     for (const NewtonBody* body : inBox.found) callback(body, userData);
 }

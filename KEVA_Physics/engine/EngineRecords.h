@@ -213,7 +213,8 @@ struct NewtonWorld {
     engine::Memory memory;
     btDefaultCollisionConfiguration configuration;
     btCollisionDispatcher dispatcher;
-    btDbvtBroadphase broadphase;
+    std::size_t broadphaseRoom = 1024;  // bodies the broadphase holds before it grows
+    std::unique_ptr<bt32BitAxisSweep3> broadphase;
     engine::ShuffledSolver solver;
     btDiscreteDynamicsWorld dynamics;
     engine::PairFilter pairFilter;
@@ -282,6 +283,11 @@ void placeBody(NewtonBody& body, const btTransform& transform);
 // searches every body and contact pair: for a scene of a thousand bricks
 // that would cost the square of their number.
 void admitWaitingBodies(NewtonWorld& world);
+// The world's broadphase for up to room bodies; making it room for all the
+// world's bodies (before they are admitted); dropping every contact pair at once.
+std::unique_ptr<bt32BitAxisSweep3> makeBroadphase(std::size_t room);
+void makeRoomForBodies(NewtonWorld& world);
+void dropAllPairs(NewtonWorld& world);
 // Runs change (of the body's mass or shape) while the body is out of Bullet's world.
 template <class Change>
 void changeOutsideDynamics(NewtonBody& body, Change&& change) {

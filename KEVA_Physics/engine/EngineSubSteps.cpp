@@ -60,7 +60,7 @@ btScalar thicknessAtStake(NewtonWorld& world, const NewtonBody& body, btScalar t
     body.rigid.getAabb(low, high);
     const btVector3 reach(travel, travel, travel);
     ThinnestUnsweptNearby nearby(body);
-    world.broadphase.aabbTest(low - reach, high + reach, nearby);
+    world.broadphase->aabbTest(low - reach, high + reach, nearby);
     return nearby.thinnest < BT_LARGE_FLOAT ? std::min(own, nearby.thinnest) : nearby.thinnest;
 }
 

@@ -125,7 +125,8 @@ NewtonWorld::NewtonWorld(NewtonAllocMemory allocate, NewtonFreeMemory release)
     : memory{allocate, release},
       configuration(poolSizes()),
       dispatcher(&configuration),
-      dynamics(&dispatcher, &broadphase, &solver, &configuration) {
+      broadphase(engine::makeBroadphase(broadphaseRoom)),
+      dynamics(&dispatcher, broadphase.get(), &solver, &configuration) {
     // A new contact between curved or meshed shapes gets its full set of points at
     // once, so that a body lands flat instead of tipping on its first point.
     configuration.setConvexConvexMultipointIterations(3, 3);
@@ -138,12 +139,7 @@ NewtonWorld::NewtonWorld(NewtonAllocMemory allocate, NewtonFreeMemory release)
 NewtonWorld::~NewtonWorld() {
     // The contact pairs go first, all at once: taking the bodies out of Bullet's
     // world one by one would search all the pairs for each body's own.
-    btOverlappingPairCache& pairs = *dynamics.getPairCache();
-    const btBroadphasePairArray& all = pairs.getOverlappingPairArray();
-    while (all.size() > 0) {
-        const btBroadphasePair& last = all[all.size() - 1];
-        pairs.removeOverlappingPair(last.m_pProxy0, last.m_pProxy1, &dispatcher);
-    }
+    engine::dropAllPairs(*this);
     while (ragdolls.size()) engine::destroyRagDoll(*ragdolls[0]);
     while (joints.size()) engine::destroyJoint(*joints[0]);
     while (bodies.size()) engine::destroyBody(*bodies[0]);

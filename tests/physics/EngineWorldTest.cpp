@@ -132,6 +132,31 @@ TEST_F(EngineWorld, AStackOfBoxesStandsStillAndFallsAsleep) {
     }
 }
 
+// Scenes of a thousand bricks and more, some added while the world runs:
+// the bodies that come past the room the world first made still collide and
+// are found, and those that were resting before keep resting.
+TEST_F(EngineWorld, BodiesAddedPastAThousandCollideLikeTheFirstOnes) {
+    addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
+    NewtonBody* early = addBox(world, {0, 0.5f, 0}, {1, 1, 1}, 1);
+    const auto addPosts = [this](float z) {
+        for (int i = 0; i < 600; ++i) addBox(world, {-60.0f + 0.2f * i, -20, z}, {0.1f, 0.1f, 0.1f}, 0);
+    };
+    addPosts(0);
+    simulate(world, 0.5f);
+    addPosts(5);
+    NewtonBody* late = addBox(world, {10, 3, 0}, {1, 1, 1}, 1);
+    simulate(world, 1.5f);
+    EXPECT_NEAR(positionOf(early).y, 0.5f, 0.02f);
+    EXPECT_NEAR(positionOf(late).y, 0.5f, 0.02f);
+    std::set<const NewtonBody*> found;
+    const dFloat low[3] = {9.9f, 0.9f, -0.1f};
+    const dFloat high[3] = {10.1f, 1.1f, 0.1f};
+    NewtonWorldForEachBodyInAABBDo(
+        world, low, high, [](const NewtonBody* body, void* user) { static_cast<std::set<const NewtonBody*>*>(user)->insert(body); },
+        &found);
+    EXPECT_EQ(found, (std::set<const NewtonBody*>{late}));
+}
+
 TEST_F(EngineWorld, DominoesToppleOneAfterAnother) {
     addBox(world, {0, -0.25f, 0}, {100, 0.5f, 100}, 0);
     NewtonBody* tiles[12];
