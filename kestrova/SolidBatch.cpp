@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace {
 
 struct OpenBatches {
@@ -17,13 +19,43 @@ OpenBatches& openBatches() {
     return batches;
 }
 
+// The batch's triangles with its bodies sent nearest first, where the order
+// cannot show (depth tested and written, nothing blended): the software
+// renderer then tests depth before shading and skips what the near bodies
+// hide. Only triangles of bodies at the same depth may swap pixels.
+const std::vector<GLuint>& nearestBodiesFirst(PlacedSolids& solids) {
+    GLboolean writesDepth = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &writesDepth);
+    if (solids.bodies.size() < 2 || !glIsEnabled(GL_DEPTH_TEST) || !writesDepth || glIsEnabled(GL_BLEND))
+        return solids.triangles;
+    std::stable_sort(solids.bodies.begin(), solids.bodies.end(),
+                     [](const PlacedSolids::Body& a, const PlacedSolids::Body& b) { return a.eyeZ > b.eyeZ; });
+    static std::vector<GLuint> sorted;
+    sorted.clear();
+    for (const PlacedSolids::Body& body : solids.bodies) {
+        const auto first = solids.triangles.begin() + static_cast<std::ptrdiff_t>(body.first);
+        sorted.insert(sorted.end(), first, first + static_cast<std::ptrdiff_t>(body.count));
+    }
+    return sorted;
+}
+
 }  // namespace
+
+void PlacedSolids::endBody(std::size_t first, const std::array<float, 3>& origin) {
+    const float eyeZ = modelView[2] * origin[0] + modelView[6] * origin[1] + modelView[10] * origin[2] + modelView[14];
+    bodies.push_back({eyeZ, first, triangles.size() - first});
+}
+
+void PlacedSolids::clear() {
+    vertices.clear();
+    triangles.clear();
+    bodies.clear();
+}
 
 SolidBatch::SolidBatch() {
     OpenBatches& open = openBatches();
     if (open.depth++ > 0) return;
-    open.solids.vertices.clear();
-    open.solids.triangles.clear();
+    open.solids.clear();
 }
 
 SolidBatch::~SolidBatch() {
@@ -48,15 +80,15 @@ void sendSolidBatch() {
     }
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glInterleavedArrays(GL_T2F_N3F_V3F, 0, solids.vertices.data());
+    const std::vector<GLuint>& triangles = nearestBodiesFirst(solids);
     glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(solids.vertices.size() - 1),
-                        static_cast<GLsizei>(solids.triangles.size()), GL_UNSIGNED_INT, solids.triangles.data());
+                        static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
     glPopClientAttrib();
     if (moved) {
         glPopMatrix();
         glPopAttrib();
     }
-    solids.vertices.clear();
-    solids.triangles.clear();
+    solids.clear();
 }
 
 PlacedSolids* openSolidBatch() {

@@ -4,7 +4,9 @@
 // body's matrix and keeps them; the batch sends them all as one indexed array
 // when it closes. Fewer vertices are lit than in immediate mode (a box's
 // corners are shared by the triangles of a face), and there is one call per
-// batch instead of three per vertex.
+// batch instead of three per vertex. Where depth is tested and written and
+// nothing is blended, the bodies go nearest first, so that the renderer skips
+// shading what they hide.
 //
 // Open a batch round a run of bodies drawn with one material. The batch sends
 // what it holds before the material or the texture changes (SETGLNEWMAT,
@@ -14,6 +16,8 @@
 // colour, lighting switched off) must wait until the batch is closed.
 #include "kestrova/SolidMesh.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -35,6 +39,17 @@ struct PlacedSolids {
     bool cullsBackFaces = false;  // as usual (FacingEye.h)
     std::vector<SolidMesh::Vertex> vertices;
     std::vector<GLuint> triangles;  // three indices into vertices each
+    struct Body {
+        float eyeZ;          // of the body's origin; the nearest has the largest
+        std::size_t first;   // its indices in triangles
+        std::size_t count;
+    };
+    std::vector<Body> bodies;  // in the order they were added
+
+    // Adds a body's run of indices, from `first` to the end of triangles,
+    // placed at `origin` in the model-view frame.
+    void endBody(std::size_t first, const std::array<float, 3>& origin);
+    void clear();
 };
 
 // The open batch, ready to take solids placed under the current model-view

@@ -193,6 +193,7 @@ void SolidMesh::addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const {
         batch.cullsBackFaces ? eyeInPlacedFrame(batch.modelView, place) : std::nullopt;
     const std::vector<GLuint>& triangles = facing(eye);
     const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
+    const std::size_t first = batch.triangles.size();
     constexpr GLuint NOT_PLACED = ~0u;
     static std::vector<GLuint> placedAt;  // each mesh vertex's index in the batch
     placedAt.assign(vertices_.size(), NOT_PLACED);
@@ -206,6 +207,7 @@ void SolidMesh::addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const {
         }
         batch.triangles.push_back(placedAt[k]);
     }
+    batch.endBody(first, {place[12], place[13], place[14]});
 }
 
 void SolidMesh::draw(const TGLBaseMatrix& place) const {

@@ -91,6 +91,9 @@ void GRAVITYARROWS() {
     SETGLSPRITE();
     drawArrow(1, 6, false);
     drawArrow(2, 18, true);
+    // Left on, the alpha test would keep Mesa's software renderer from testing
+    // depth before shading for the rest of the frame.
+    SETGLSPRITEOFF();
     glEnable(GL_LIGHTING);
     TEXTUREOFF();
 

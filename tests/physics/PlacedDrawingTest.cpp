@@ -297,6 +297,21 @@ TEST_F(PlacedDrawing, ABatchLooksAsTheBodiesDrawnOneByOne) {
               150);
 }
 
+// A batch sends its bodies nearest first where the depth test hides the
+// order; without it the bodies drawn later must still cover those before.
+// Seen along the rows, the exhibits overlap one another.
+TEST_F(PlacedDrawing, ABatchKeepsTheBodiesOrderWhereItShows) {
+    const Scene scene(world);
+    const auto alongTheRowsDepthUntested = [] {
+        glRotatef(-90, 0, 1, 0);  // each row's first body the farthest
+        glDisable(GL_DEPTH_TEST);
+    };
+    const ExhibitSetting oneMaterial{false, false};
+    EXPECT_LT(differingPixels(picture(scene, DrawingWay::PLACED, alongTheRowsDepthUntested, oneMaterial),
+                              picture(scene, DrawingWay::BATCHED, alongTheRowsDepthUntested, oneMaterial)),
+              50);
+}
+
 TEST_F(PlacedDrawing, HiddenBodiesDrawNothing) {
     Scene scene(world);
     for (PHY_Box& b : scene.boxes) b.DELETE();
