@@ -14,7 +14,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -103,24 +105,41 @@ TEST_F(RagDollScenes, PupazziHangsFivePuppetsByTheirHandsAndARebuildReplacesThem
 // floor stays above it.
 TEST_F(RagDollScenes, PupazzoPuppetsTumbleDownTheFloorWithoutExploding) {
     INITRAGDOLL();
+    // The floor's frame: its faces lie 1 unit above and below its centre, its
+    // edges 30 units out along its own x and z.
+    const TGLBaseMatrix floor = matrixOf(NEWBOXD1[0].NEWBODY);
+    const Vec side{floor[0], floor[1], floor[2]}, up{floor[4], floor[5], floor[6]}, depth{floor[8], floor[9], floor[10]};
+    const Vec centre = positionOf(NEWBOXD1[0].NEWBODY);
+    const auto overFloor = [&](const Vec& p) {
+        const Vec offset = p - centre;
+        return std::abs(dot(offset, side)) < 28 && std::abs(dot(offset, depth)) < 28;
+    };
+    // Puppets that slide off the lower edge fall past the floor and may end up
+    // under it, among the posts that reach below: only a body that stayed over
+    // the floor from above its top face to below its bottom face went through it.
+    std::map<const NewtonBody*, bool> aboveAndOverSince;
     float fastest = 0;
+    int sankThrough = 0;
     for (int step = 0; step < 600; ++step) {
         NewtonUpdate(NEWWORLDD1, 0.012f);
-        forEachBody(NEWWORLDD1, [&](const NewtonBody* body) { fastest = std::max(fastest, length(velocityOf(body))); });
+        forEachBody(NEWWORLDD1, [&](const NewtonBody* body) {
+            fastest = std::max(fastest, length(velocityOf(body)));
+            if (massOf(body) == 0) return;  // the floor and the posts
+            const Vec p = positionOf(body);
+            const float height = dot(p - centre, up);
+            bool& above = aboveAndOverSince[body];
+            if (!overFloor(p)) above = false;
+            else if (height > 1) above = true;
+            else if (height < -1.5f && above) {
+                ++sankThrough;
+                above = false;
+            }
+        });
     }
     EXPECT_LT(fastest, 40) << "falling from 38 units reaches 27 units a second";
-    const TGLBaseMatrix floor = matrixOf(NEWBOXD1[0].NEWBODY);
-    const Vec up{floor[4], floor[5], floor[6]};
-    const Vec top = positionOf(NEWBOXD1[0].NEWBODY) + up * 1.0f;
+    EXPECT_EQ(sankThrough, 0) << "bodies went through the floor";
     forEachBody(NEWWORLDD1, [&](const NewtonBody* body) {
-        const Vec p = positionOf(body);
-        EXPECT_TRUE(finite(p) && finite(velocityOf(body)));
-        if (massOf(body) == 0) return;  // the floor and the posts
-        const Vec offset = p - top;
-        const float across = length(offset - up * dot(offset, up));
-        if (across < 25) {
-            EXPECT_GT(dot(offset, up), 0) << "a body above the floor sank through it";
-        }
+        EXPECT_TRUE(finite(positionOf(body)) && finite(velocityOf(body)));
     });
 }
 
