@@ -96,7 +96,8 @@ void TGL3dsMesh::RENDERWITH(std::span<const T3dpoint> vertices, std::span<const 
 }
 
 void TGLAll3dsMesh::RENDER() const {
-    const MeshOrder order = drawOrder_.meshes.empty() ? fillOrder() : drawOrder_;
+    MeshOrder filled;
+    const MeshOrder& order = drawOrder_.meshes.empty() ? (filled = fillOrder()) : drawOrder_;
     const ViewVolume view = ViewVolume::current();
     const auto inView = [&view](const TGL3dsMesh& mesh) { return view.mayShow(mesh.FMINIMUM, mesh.FMAXIMUM); };
     std::vector<std::pair<float, const TGL3dsMesh*>> opaque;

@@ -22,7 +22,7 @@ protected:
         OPENGL_INIT(1000, 0, 0, 0, 0);
         if (EVENTSELECTION == 0) BUILDGRAVITYPICKLIST();
         for (auto& counter : TIMER) counter = 0;
-        SELECTDEMO = 209;  // a scene whose viewer draws nothing yet
+        SELECTDEMO = 299;  // no scene has this code: the frame draws the arrows and nothing else
     }
     void TearDown() override { GLWNDPROC(1, WM_LBUTTONUP, 0, 0); }
 
