@@ -11,36 +11,55 @@ namespace collision {
 
 namespace {
 
-void renderQuad(const Placement& place, const Quad& quad) {
-    RENDERQUAD(place.POS, place.ROT, quad.A, quad.B, quad.C, quad.D);
+// The quad placed by `place`, drawn as the culling stands.
+void placedQuad(const Placement& place, const Quad& quad) {
+    const TGLVector pa = VECADD(place.POS, VECROT(quad.A, place.ROT)),
+                    pb = VECADD(place.POS, VECROT(quad.B, place.ROT));
+    const TGLVector pc = VECADD(place.POS, VECROT(quad.C, place.ROT)),
+                    pd = VECADD(place.POS, VECROT(quad.D, place.ROT));
+    QUAD(pa.X, pa.Y, pa.Z, pb.X, pb.Y, pb.Z, pc.X, pc.Y, pc.Z, pd.X, pd.Y, pd.Z);
+}
+
+void placedMorphCone(const Placement& place, const MorphCone& cone) {
+    ANYMORPHCONESIDE(cone, [&](const Quad& side) {
+        placedQuad(place, side);
+        return false;
+    });
+}
+
+// The quads show both sides, and culling is on after them. Culling is
+// switched once round a whole solid, not round each of its quads: every
+// switch would end the renderer's run of quads and start a draw of its own.
+template <typename Draw>
+void bothSides(Draw&& draw) {
+    glDisable(GL_CULL_FACE);
+    draw();
+    glEnable(GL_CULL_FACE);
 }
 
 }  // namespace
 
 void RENDERQUAD(const TGLVector& pos, const TGLVector& rot, const TGLVector& a, const TGLVector& b, const TGLVector& c,
                 const TGLVector& d) {
-    const TGLVector pa = VECADD(pos, VECROT(a, rot)), pb = VECADD(pos, VECROT(b, rot));
-    const TGLVector pc = VECADD(pos, VECROT(c, rot)), pd = VECADD(pos, VECROT(d, rot));
-    glDisable(GL_CULL_FACE);
-    QUAD(pa.X, pa.Y, pa.Z, pb.X, pb.Y, pb.Z, pc.X, pc.Y, pc.Z, pd.X, pd.Y, pd.Z);
-    glEnable(GL_CULL_FACE);
+    bothSides([&] { placedQuad({pos, rot}, Quad{a, b, c, d}); });
 }
 
 void RENDERCUBE(const TGLVector& pos, const TGLVector& rot, float x1, float y1, float z1, float x2, float y2,
                 float z2) {
-    for (const Quad& face : CUBEFACES(x1, y1, z1, x2, y2, z2)) renderQuad({pos, rot}, face);
-}
-
-void RENDERMORPHCONE(const TGLVector& pos, const TGLVector& rot, std::int32_t numpoints, float r1, float r2, float h) {
-    ANYMORPHCONESIDE(MorphCone{numpoints, r1, r2, h}, [&](const Quad& side) {
-        renderQuad({pos, rot}, side);
-        return false;
+    bothSides([&] {
+        for (const Quad& face : CUBEFACES(x1, y1, z1, x2, y2, z2)) placedQuad({pos, rot}, face);
     });
 }
 
+void RENDERMORPHCONE(const TGLVector& pos, const TGLVector& rot, std::int32_t numpoints, float r1, float r2, float h) {
+    bothSides([&] { placedMorphCone({pos, rot}, MorphCone{numpoints, r1, r2, h}); });
+}
+
 void RENDERCYLINDER(const TGLVector& pos, const TGLVector& rot, std::int32_t numpoints, float r, float h) {
-    for (const PlacedCone& part : CYLINDERPARTS({pos, rot}, numpoints, r, h))
-        RENDERMORPHCONE(part.PLACE.POS, part.PLACE.ROT, part.CONE.NUMPOINTS, part.CONE.R1, part.CONE.R2, part.CONE.H);
+    bothSides([&] {
+        for (const PlacedCone& part : CYLINDERPARTS({pos, rot}, numpoints, r, h))
+            placedMorphCone(part.PLACE, part.CONE);
+    });
 }
 
 }  // namespace collision
