@@ -8,6 +8,7 @@
 #include <cmath>
 
 #if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
 // The sanitizer run-time's count; GCC ships no header that declares it.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
@@ -61,4 +62,12 @@ void FrameChecks::writeJson(std::ostream& out) const {
     out << "  \"nonfinite_bodies\": " << mostNonFinite_ << ",\n  \"first_nonfinite_frame\": " << firstNonFiniteFrame_
         << ",\n  \"heap_peak_kb\": {\"first_half\": " << heapPeak_[0] / 1024 << ", \"second_half\": "
         << heapPeak_[1] / 1024 << "},\n";
+}
+
+bool heapHasLeaks() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __lsan_do_recoverable_leak_check() != 0;
+#else
+    return false;
+#endif
 }

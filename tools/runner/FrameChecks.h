@@ -1,7 +1,8 @@
 #pragma once
 // What the runner watches after every frame for the soak: bodies of the
 // selected scene with a non-finite matrix or velocity, and the peak of the
-// live heap in the first and in the second half of the run.
+// live heap in the first and in the second half of the run; and, between
+// runs, blocks the program can no longer reach.
 #include <cstddef>
 #include <ostream>
 
@@ -18,3 +19,7 @@ private:
     int firstNonFiniteFrame_ = 0;
     std::size_t heapPeak_[2] = {0, 0};
 };
+
+// True when LeakSanitizer finds blocks that nothing points to any more (it names
+// them on standard error); false without it, or with its leak checks turned off.
+bool heapHasLeaks();
