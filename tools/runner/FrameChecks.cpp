@@ -50,6 +50,8 @@ int nonFiniteBodiesInSelectedScene() {
 
 }  // namespace
 
+FrameChecks::FrameChecks(int frames) : frames_(frames), heapAtStart_(liveHeapBytes()) {}
+
 void FrameChecks::afterFrame(int frame) {
     const int bad = nonFiniteBodiesInSelectedScene();
     if (bad > 0 && firstNonFiniteFrame_ == 0) firstNonFiniteFrame_ = frame;
@@ -60,8 +62,9 @@ void FrameChecks::afterFrame(int frame) {
 
 void FrameChecks::writeJson(std::ostream& out) const {
     out << "  \"nonfinite_bodies\": " << mostNonFinite_ << ",\n  \"first_nonfinite_frame\": " << firstNonFiniteFrame_
-        << ",\n  \"heap_peak_kb\": {\"first_half\": " << heapPeak_[0] / 1024 << ", \"second_half\": "
-        << heapPeak_[1] / 1024 << "},\n";
+        << ",\n  \"heap_at_start_kb\": " << heapAtStart_ / 1024
+        << ",\n  \"heap_peak_kb\": {\"first_half\": " << heapPeak_[0] / 1024
+        << ", \"second_half\": " << heapPeak_[1] / 1024 << "},\n";
 }
 
 bool heapHasLeaks() {

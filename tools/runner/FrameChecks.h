@@ -8,15 +8,17 @@
 
 class FrameChecks {
 public:
-    explicit FrameChecks(int frames) : frames_(frames) {}
+    // Notes the live heap as the run starts.
+    explicit FrameChecks(int frames);
     void afterFrame(int frame);
-    // JSON members: "nonfinite_bodies", "first_nonfinite_frame", "heap_peak_kb".
+    // JSON members: "nonfinite_bodies", "first_nonfinite_frame", "heap_at_start_kb", "heap_peak_kb".
     void writeJson(std::ostream& out) const;
 
 private:
     int frames_;
     int mostNonFinite_ = 0;
     int firstNonFiniteFrame_ = 0;
+    std::size_t heapAtStart_;
     std::size_t heapPeak_[2] = {0, 0};
 };
 

@@ -159,9 +159,8 @@ std::optional<std::vector<RunnerOptions>> parseRunnerPlan(const std::vector<std:
         if (end == args.end()) break;
         begin = end + 1;
     }
-    if (runs.size() > 1 && std::any_of(runs.begin(), runs.end(), [](const RunnerOptions& run) {
-            return run.listScenes || !run.model.empty();
-        })) {
+    if (runs.size() > 1 && std::any_of(runs.begin(), runs.end(),
+                                       [](const RunnerOptions& run) { return run.listScenes || !run.model.empty(); })) {
         error = "--then joins scene runs only, not --model or --list-scenes";
         return std::nullopt;
     }
