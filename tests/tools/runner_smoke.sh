@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The scene runner writes an 800 x 600 PNG of the last frame (or one of --size) and a JSON report,
-# lists the scenes with their keys, repeats a scene exactly with a fixed seed,
+# lists the scenes with their keys, repeats a scene exactly with a fixed seed, also after another
+# run in the same process,
 # grabs a body with either grab button,
 # and plays a BVH motion as the model viewer does.
 # Usage: runner_smoke.sh KESTROVA_RUN OUT_DIR SAMPLES_DIR
@@ -28,6 +29,13 @@ done
 # The joints scene spins its bridge planks at random: the same seed, the same picture.
 for n in 1 2; do "$run" --scene 201 --frames 40 --seed 7 --png "$out/seed7-$n.png" 2>/dev/null; done
 cmp -s "$out/seed7-1.png" "$out/seed7-2.png" || { echo "--seed 7 gave two different pictures"; exit 1; }
+# Runs joined by --then share one start-up and write their own reports: the joints scene played
+# after the start screen looks as it does alone.
+rm -f "$out/then-start.json"
+"$run" --frames 5 --json "$out/then-start.json" --then --scene 201 --frames 40 --seed 7 --png "$out/seed7-then.png" 2>/dev/null
+grep -q '"frames": 5' "$out/then-start.json" && cmp -s "$out/seed7-1.png" "$out/seed7-then.png" ||
+  { echo "the joints scene after --then differs from the scene alone"; exit 1; }
+if "$run" --list-scenes --then --frames 2 2>/dev/null; then echo "--list-scenes was joined by --then"; exit 1; fi
 
 # The middle button and Ctrl with the left one both grab the top box of the wall and lift it away.
 grab="430,95@50-100 --move 640,60@60"

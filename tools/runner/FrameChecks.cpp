@@ -8,6 +8,7 @@
 #include <cmath>
 
 #if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
 // The sanitizer run-time's count; GCC ships no header that declares it.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
@@ -49,6 +50,8 @@ int nonFiniteBodiesInSelectedScene() {
 
 }  // namespace
 
+FrameChecks::FrameChecks(int frames) : frames_(frames), heapAtStart_(liveHeapBytes()) {}
+
 void FrameChecks::afterFrame(int frame) {
     const int bad = nonFiniteBodiesInSelectedScene();
     if (bad > 0 && firstNonFiniteFrame_ == 0) firstNonFiniteFrame_ = frame;
@@ -59,6 +62,15 @@ void FrameChecks::afterFrame(int frame) {
 
 void FrameChecks::writeJson(std::ostream& out) const {
     out << "  \"nonfinite_bodies\": " << mostNonFinite_ << ",\n  \"first_nonfinite_frame\": " << firstNonFiniteFrame_
-        << ",\n  \"heap_peak_kb\": {\"first_half\": " << heapPeak_[0] / 1024 << ", \"second_half\": "
-        << heapPeak_[1] / 1024 << "},\n";
+        << ",\n  \"heap_at_start_kb\": " << heapAtStart_ / 1024
+        << ",\n  \"heap_peak_kb\": {\"first_half\": " << heapPeak_[0] / 1024
+        << ", \"second_half\": " << heapPeak_[1] / 1024 << "},\n";
+}
+
+bool heapHasLeaks() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __lsan_do_recoverable_leak_check() != 0;
+#else
+    return false;
+#endif
 }

@@ -1,6 +1,9 @@
 // Runs the showcase offscreen: the real start-up, a scene chosen as the menu
 // would, N passes of the main loop with keys and the left button held on given
 // frames; writes the last frame as a PNG and the timings and checks as JSON.
+// Runs joined by --then play one after the other after one start-up; between
+// them LeakSanitizer, where built in, looks for leaked blocks, so that a leak is
+// pinned on the scene that made it.
 // With --list-scenes it prints each scene's code and the keys its help names;
 // with --model it shows a model or motion as the model viewer does instead.
 #include "FrameChecks.h"
@@ -111,31 +114,10 @@ void listScenes() {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::string error;
-    auto parsed = parseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!parsed) {
-        std::fprintf(stderr, "kestrova-run: %s\n", error.c_str());
-        return 2;
-    }
-    RunnerOptions options = *parsed;
-    if (options.listScenes) {
-        listScenes();
-        return 0;
-    }
-    if (!options.model.empty()) return runModel(options);
+// One run after start-up: its scene chosen as the menu would, its frames played, its PNG and JSON
+// written. False, with nothing written, when blocks leaked.
+bool play(RunnerOptions options, double startupMs) {
     if (options.seed) FIXRANDOMSEED(*options.seed);
-    options.png = absolute(options.png);
-    options.json = absolute(options.json);
-    // The program reads its data files from its working directory.
-    std::error_code ignored;
-    std::filesystem::current_path(KESTROVA_DATA_DIR, ignored);
-
-    const auto startupBegin = RunClock::now();
-    SHOWCASESTARTUP();
-    const double startupMs = millisecondsSince(startupBegin);
     // Resized as its user would; the size message is handled before the first frame.
     if (options.width > 0 && platform::resizeOffscreenWindow(options.width, options.height)) SETGLMSG();
     if (options.stats) SHOWSTATS(true);
@@ -155,6 +137,10 @@ int main(int argc, char** argv) {
         checks.afterFrame(frame);
         framesRun = frame;
     }
+    if (heapHasLeaks()) {
+        std::fprintf(stderr, "kestrova-run: blocks leaked in scene %d\n", SELECTDEMO);
+        return false;
+    }
 
     if (!options.png.empty() && !platform::writeFramePng(options.png.c_str()))
         std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.png.c_str());
@@ -173,5 +159,37 @@ int main(int argc, char** argv) {
         out << "  \"peak_memory_kb\": " << peakMemoryKilobytes() << "\n}\n";
         if (!out) std::fprintf(stderr, "kestrova-run: cannot write %s\n", options.json.c_str());
     }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    auto runs = parseRunnerPlan(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!runs) {
+        std::fprintf(stderr, "kestrova-run: %s\n", error.c_str());
+        return 2;
+    }
+    const RunnerOptions& first = runs->front();
+    if (first.listScenes) {
+        listScenes();
+        return 0;
+    }
+    if (!first.model.empty()) return runModel(first);
+    for (RunnerOptions& run : *runs) {
+        run.png = absolute(run.png);
+        run.json = absolute(run.json);
+    }
+    // The program reads its data files from its working directory.
+    std::error_code ignored;
+    std::filesystem::current_path(KESTROVA_DATA_DIR, ignored);
+
+    if (first.seed) FIXRANDOMSEED(*first.seed);
+    const auto startupBegin = RunClock::now();
+    SHOWCASESTARTUP();
+    const double startupMs = millisecondsSince(startupBegin);
+    for (const RunnerOptions& run : *runs)
+        if (!play(run, startupMs)) return 1;
     return 0;
 }

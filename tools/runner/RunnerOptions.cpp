@@ -2,6 +2,7 @@
 
 #include "kestrova/WinTypes.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -145,4 +146,23 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
         return std::nullopt;
     }
     return options;
+}
+
+std::optional<std::vector<RunnerOptions>> parseRunnerPlan(const std::vector<std::string>& args, std::string& error) {
+    std::vector<RunnerOptions> runs;
+    auto begin = args.begin();
+    while (true) {
+        const auto end = std::find(begin, args.end(), "--then");
+        auto run = parseRunnerOptions(std::vector<std::string>(begin, end), error);
+        if (!run) return std::nullopt;
+        runs.push_back(*run);
+        if (end == args.end()) break;
+        begin = end + 1;
+    }
+    if (runs.size() > 1 && std::any_of(runs.begin(), runs.end(),
+                                       [](const RunnerOptions& run) { return run.listScenes || !run.model.empty(); })) {
+        error = "--then joins scene runs only, not --model or --list-scenes";
+        return std::nullopt;
+    }
+    return runs;
 }

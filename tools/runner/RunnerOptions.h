@@ -6,6 +6,10 @@
 //                [--seed N] [--size WxH] [--stats] [--png FILE] [--json FILE]
 //   kestrova-run --model FILE [--motion FILE.bvh] [--frames N] [--png FILE] [--json FILE]
 //   kestrova-run --list-scenes
+// Several scene runs share one start-up when separated by --then: each run
+// chooses its scene (none: it stays where the run before left off, the start
+// screen at first), plays its frames, counted from 1, and writes its own PNG
+// and JSON.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,5 +61,7 @@ struct RunnerOptions {
 
 // A key name: a letter, a digit, F1 to F12, or UP, DOWN, LEFT, RIGHT, SPACE, RSHIFT, ESCAPE. 0 if unknown.
 int virtualKeyFromName(const std::string& name);
-// Parses the arguments; on error returns nothing and fills `error`.
+// Parses the arguments of one run; on error returns nothing and fills `error`.
 std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& args, std::string& error);
+// Parses the arguments as runs separated by --then; --model and --list-scenes stand alone.
+std::optional<std::vector<RunnerOptions>> parseRunnerPlan(const std::vector<std::string>& args, std::string& error);
