@@ -64,7 +64,9 @@ btScalar ShuffledSolver::solveRollingResistance() {
 }
 
 // The passes work on compact copies of the bodies' velocity changes, which go
-// back to Bullet's bodies when the passes are done.
+// back to Bullet's bodies when the passes are done. A large island, a pile of
+// hundreds of bodies, may solve fewer passes: its contacts start each step
+// from last step's impulses, and a pass over it costs the most.
 btScalar ShuffledSolver::solveGroupCacheFriendlyIterations(btCollisionObject** bodies, int numBodies,
                                                            btPersistentManifold** manifolds, int numManifolds,
                                                            btTypedConstraint** constraints, int numConstraints,
@@ -75,8 +77,12 @@ btScalar ShuffledSolver::solveGroupCacheFriendlyIterations(btCollisionObject** b
         moving_[static_cast<std::size_t>(i)] = {body.m_deltaLinearVelocity, body.m_deltaAngularVelocity,
                                                 body.m_invMass * body.m_linearFactor, body.m_angularFactor};
     }
+    btContactSolverInfo passes = info;
+    if (numBodies > kLargeIsland && largeIslandPasses_ > 0) {
+        passes.m_numIterations = std::min(info.m_numIterations, largeIslandPasses_);
+    }
     const btScalar result = btSequentialImpulseConstraintSolver::solveGroupCacheFriendlyIterations(
-        bodies, numBodies, manifolds, numManifolds, constraints, numConstraints, info, debugDrawer);
+        bodies, numBodies, manifolds, numManifolds, constraints, numConstraints, passes, debugDrawer);
     for (int i = 0; i < m_tmpSolverBodyPool.size(); ++i) {
         btSolverBody& body = m_tmpSolverBodyPool[i];
         body.m_deltaLinearVelocity = moving_[static_cast<std::size_t>(i)].linear;

@@ -18,6 +18,12 @@ namespace engine {
 // line each while the passes run. The separate push
 // that moves overlapping bodies apart visits only the contacts that overlap.
 class ShuffledSolver : public btSequentialImpulseConstraintSolver {
+public:
+    // Islands of more than kLargeIsland bodies solve this many passes at most
+    // (0: as many as the others).
+    static constexpr int kLargeIsland = 256;
+    void setLargeIslandPasses(int passes) { largeIslandPasses_ = passes; }
+
 protected:
     btScalar solveGroupCacheFriendlyIterations(btCollisionObject** bodies, int numBodies,
                                                btPersistentManifold** manifolds, int numManifolds,
@@ -40,6 +46,7 @@ private:
     btScalar solveContactsAndFriction(int frictionRows);
     btScalar solveRollingResistance();
 
+    int largeIslandPasses_ = 0;
     std::minstd_rand random_;
     std::vector<rows::MovingBody> moving_;  // the bodies while the passes run
     btAlignedObjectArray<int> overlapping_;  // contact rows with an overlap to undo
