@@ -10,20 +10,25 @@ namespace {
 // Sub-steps per update for fast bodies, at most.
 constexpr int kMostMotionSubSteps = 8;
 
-btScalar thinnestExtent(const btCollisionShape& shape) {
+// The extent of the shape's bounds along their shortest and their longest axis.
+btVector3 boundsOf(const btCollisionShape& shape) {
     btVector3 low;
     btVector3 high;
     shape.getAabb(btTransform::getIdentity(), low, high);
-    const btVector3 extent = high - low;
-    return extent[extent.minAxis()];
+    return high - low;
+}
+
+btScalar thinnestExtent(const btVector3& bounds) {
+    return bounds[bounds.minAxis()];
+}
+
+btScalar thinnestExtent(const btCollisionShape& shape) {
+    return thinnestExtent(boundsOf(shape));
 }
 
 // How far any point of the body moves in one step, its rim counted with its spin.
-btScalar travelInStep(const btRigidBody& rigid, btScalar step) {
-    btVector3 low;
-    btVector3 high;
-    rigid.getCollisionShape()->getAabb(btTransform::getIdentity(), low, high);
-    const btScalar rim = btScalar(0.5) * (high - low).length();
+btScalar travelInStep(const btRigidBody& rigid, const btVector3& bounds, btScalar step) {
+    const btScalar rim = btScalar(0.5) * bounds.length();
     return (rigid.getLinearVelocity().length() + rigid.getAngularVelocity().length() * rim) * step;
 }
 
@@ -52,8 +57,8 @@ private:
 // (infinity). Bullet sweeps compact bodies, which then only matter near thin
 // moving ones: a sphere shot at a ring must not sink through the ring's tube
 // before the ring starts to move.
-btScalar thicknessAtStake(NewtonWorld& world, const NewtonBody& body, btScalar travel) {
-    const btScalar own = thinnestExtent(*body.rigid.getCollisionShape());
+btScalar thicknessAtStake(NewtonWorld& world, const NewtonBody& body, const btVector3& bounds, btScalar travel) {
+    const btScalar own = thinnestExtent(bounds);
     if (!body.compactSwept || travel <= own * engine::kLargestMoveShare) return own;
     btVector3 low;
     btVector3 high;
@@ -78,8 +83,9 @@ int motionSubSteps(NewtonWorld& world, btScalar step) {
     btScalar most = 0;
     for (NewtonBody* body : world.bodies.all()) {
         if (!body->isDynamic() || !body->rigid.isActive() || body->rigid.getNumConstraintRefs() > 0) continue;
-        const btScalar travel = travelInStep(body->rigid, step);
-        const btScalar thickness = thicknessAtStake(world, *body, travel);
+        const btVector3 bounds = boundsOf(*body->rigid.getCollisionShape());
+        const btScalar travel = travelInStep(body->rigid, bounds, step);
+        const btScalar thickness = thicknessAtStake(world, *body, bounds, travel);
         if (thickness > 0 && thickness < BT_LARGE_FLOAT) {
             most = std::max(most, travel / (thickness * engine::kLargestMoveShare));
         }
