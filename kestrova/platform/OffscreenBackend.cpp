@@ -1,6 +1,3 @@
-// For glFenceSync, which OSMesa exports.
-#define GL_GLEXT_PROTOTYPES 1
-
 #include "kestrova/platform/OffscreenBackend.h"
 
 #include "kestrova/Platform.h"
@@ -58,15 +55,6 @@ void drawPanels() {
     panelDrawer();
     ImGui::Render();
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
-}
-
-// Hands the frame's commands to the renderer. A glFlush would also copy the
-// whole frame from the renderer's own colour buffer into colourBuffer, which
-// only readFrontPixels reads (after a glFinish, which copies): a fence flushes
-// without that copy.
-void flushFrame() {
-    if (GLsync fence = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0)) glDeleteSync(fence);
-    else glFlush();
 }
 
 }  // namespace
@@ -153,7 +141,7 @@ void destroyWindow() {}
 // however fast the frames are drawn here.
 void swapBuffers() {
     drawPanels();
-    flushFrame();
+    glFlush();
     const std::uint32_t now = tickCount();
     const std::uint32_t due = lastSwapTick + kRefreshMs;
     if (lastSwapTick != 0 && now < due) clockOffsetMs += due - now;
