@@ -61,7 +61,10 @@ void SETCHECKMARKS() {
 
 void OPENGL_DRAW() {
     SETCHECKMARKS();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Nothing draws with the stencil, but clearing it with the depth lets the
+    // software renderer fill each depth word whole instead of keeping its
+    // stencil byte.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     OPENGL_MOUSE2D();
     OPENGL_KEYBOARD();

@@ -57,7 +57,6 @@ void SHOWCASESTARTUP(bool loadingBox) {
 
 void SHOWCASEPASS() {
     BEGINFRAMESTATS();
-    glClear(GL_COLOR_BUFFER_BIT);
     SETGLMSG();
     OPENGL_DRAW();
     ENDFRAMESTATS();
