@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -57,6 +58,15 @@ void drawPanels() {
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
 }
 
+// At exit, the renderer's threads may still be filling the last frame. Its own
+// exit handler then stops them mid-frame, one thread waits for the other
+// forever and the program never ends (and the buffer they fill is freed under
+// them): the frame is finished first. Registered after the renderer's handler,
+// so it runs before it.
+void finishRenderingAtExit() {
+    if (context) glFinish();
+}
+
 }  // namespace
 
 bool createOffscreenContext(int width, int height) {
@@ -64,6 +74,7 @@ bool createOffscreenContext(int width, int height) {
     if (!context) {
         context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 8, 0, nullptr);
         if (!context) return false;
+        std::atexit(finishRenderingAtExit);
         KEEPRENDERERMEMORY();
     } else {
         glFinish();  // the renderer's threads may still be filling the buffer about to be replaced
