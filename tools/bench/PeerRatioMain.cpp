@@ -4,6 +4,8 @@
 // the ratio of their medians. Flags given on the command line win over these.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -17,6 +19,10 @@ const std::string kPeerPrefix = "Peer";
 
 class PeerRatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Coloured only on a terminal, as Google Benchmark's own main does, so that
+    // a table written to a file holds no escape codes.
+    PeerRatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
