@@ -10,6 +10,7 @@
 
 std::uint32_t BASE = 0;
 GLYPHMETRICSFLOAT GMF[256];
+std::uint32_t TEXTLISTCHANGES = 0;
 
 namespace {
 
@@ -126,6 +127,7 @@ void INITTEXT(float EXTRUSION, std::int32_t ANG, std::int32_t ITAL, std::int32_t
 void DELETEGLTEXT() {
     if (BASE != 0) glDeleteLists(BASE, CODES);
     BASE = 0;
+    ++TEXTLISTCHANGES;
     for (GLYPHMETRICSFLOAT& metrics : GMF) metrics = GLYPHMETRICSFLOAT{};
 }
 

@@ -14,8 +14,9 @@ struct GLYPHMETRICSFLOAT {
     float gmfCellIncX = 0, gmfCellIncY = 0;
 };
 
-extern std::uint32_t BASE;           // first of the 256 lists, 0 before INITTEXT
-extern GLYPHMETRICSFLOAT GMF[256];   // in em units
+extern std::uint32_t BASE;             // first of the 256 lists, 0 before INITTEXT
+extern GLYPHMETRICSFLOAT GMF[256];     // in em units
+extern std::uint32_t TEXTLISTCHANGES;  // how many times the lists were built or deleted
 
 // Builds the lists: DEPTH extrusion along -Z (0 = flat), ANG baseline angle in tenths
 // of a degree, ITAL non-zero for the italic face. GRAS (underline) leaves outlines alone.

@@ -61,6 +61,7 @@ void SETCHECKMARKS() {
 
 void OPENGL_DRAW() {
     SETCHECKMARKS();
+    KEEPOVERLAYTEXT();
     // Nothing draws with the stencil, but clearing it with the depth lets the
     // software renderer fill each depth word whole instead of keeping its
     // stencil byte.

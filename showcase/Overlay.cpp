@@ -4,6 +4,7 @@
 #include "kestrova/Projection.h"
 #include "kestrova/RenderState.h"
 #include "kestrova/Solids.h"
+#include "kestrova/TextImage.h"
 #include "kestrova/Texture.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/ScenePause.h"
@@ -13,9 +14,34 @@
 
 #include <GL/gl.h>
 
-void VIEWTYPEGRAVITY(float x, float y, float gravity) {
-    const int level = GRAVITYLEVEL(gravity);
-    if (level >= 0) PUTGLTEXT(x, y, -0.05f, GRAVITYNAMES[level]);
+#include <array>
+
+namespace {
+
+struct OverlayLine {
+    float x = 0, y = 0, size = 0;
+    const char* text = "";  // empty: the line is not shown
+};
+using OverlayLines = std::array<OverlayLine, 3>;
+
+// While a scene runs: "GRAVITA", the name of a whole gravity level beside it,
+// and "PAUSA" below while the world is paused. On the start screen: the prompt.
+OverlayLines overlayLines() {
+    if (SELECTDEMO == 0) return {{{-150, 0, 0.8f, "Selezionare un demo"}, {}, {}}};
+    const int level = GRAVITYLEVEL(SETGRAVITY);
+    return {{{70, 236, -0.05f, "GRAVITA"},
+             {180, 236, -0.05f, level >= 0 ? GRAVITYNAMES[level] : ""},
+             {70, 206, -0.05f, SCENEPAUSED ? "PAUSA" : ""}}};
+}
+
+std::array<TextImage, 3> lineImages;
+
+}  // namespace
+
+void KEEPOVERLAYTEXT() {
+    const OverlayLines lines = overlayLines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lineImages[i].keep(lines[i].x, lines[i].y, lines[i].size, lines[i].text);
 }
 
 void OPENGL_DRAW2D() {
@@ -37,13 +63,9 @@ void OPENGL_DRAW2D() {
 
     glDisable(GL_LIGHTING);
     glColor3f(0.6f, 0.6f, 0.6f);
-    if (SELECTDEMO != 0) {
-        PUTGLTEXT(70, 236, -0.05f, "GRAVITA");
-        VIEWTYPEGRAVITY(180, 236, SETGRAVITY);
-        if (SCENEPAUSED) PUTGLTEXT(70, 206, -0.05f, "PAUSA");
-    } else {
-        PUTGLTEXT(-150, 0, 0.8f, "Selezionare un demo");
-    }
+    const OverlayLines lines = overlayLines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lineImages[i].put(lines[i].x, lines[i].y, lines[i].size, lines[i].text);
     DRAWTOURCAPTION();
     glColor3f(0.9f, 0.9f, 0.9f);
     glEnable(GL_LIGHTING);

@@ -3,6 +3,7 @@
 // level's name (with "PAUSA" below it while the world is paused) while a scene
 // runs, or "Selezionare un demo" on the start screen.
 
-// Draws the name of a whole gravity level at (x, y); nothing for other values.
-void VIEWTYPEGRAVITY(float x, float y, float gravity);
+// Before the frame's clear: keeps the overlay's lines of text as they will be
+// drawn, so that OPENGL_DRAW2D puts them as one quad each.
+void KEEPOVERLAYTEXT();
 void OPENGL_DRAW2D();

@@ -3,7 +3,9 @@
 
 #include "KEVA_Physics/PhyGravity.h"
 #include "kestrova/OGLWindow.h"
+#include "kestrova/OutlineText.h"
 #include "kestrova/Projection.h"
+#include "kestrova/platform/OffscreenBackend.h"
 #include "showcase/Frame.h"
 #include "showcase/GravityLevels.h"
 #include "showcase/GravitySelector.h"
@@ -81,6 +83,48 @@ TEST_F(GravityArrows, PressOutsideTheArrowsChangesNothing) {
     EXPECT_FALSE(CLICK[1]);
     EXPECT_FALSE(CLICK[2]);
     EXPECT_EQ(SETGRAVITY, 8);
+}
+
+// The level's name beside the right arrow: drawn by its glyphs in the frame
+// the level changes in, and from the pixels kept of them in the frames after.
+class GravityCaption : public GravityArrows {
+protected:
+    void SetUp() override {
+        GravityArrows::SetUp();
+        INITTEXT(0, 0, 0, 0);
+    }
+    void TearDown() override {
+        DELETEGLTEXT();  // the frames of other tests stay without text
+        GravityArrows::TearDown();
+    }
+    // Which pixels of the name's band, right of the arrows, have the captions' grey.
+    static std::vector<bool> namePixels() {
+        int width = 0, height = 0;
+        const std::vector<std::uint8_t> rgba = platform::readFrontPixels(width, height);
+        std::vector<bool> grey;
+        for (int y = 30; y < 75; ++y)
+            for (int x = 575; x < width; ++x) {
+                const std::uint8_t* p = &rgba[4 * (static_cast<std::size_t>(y) * width + x)];
+                grey.push_back(p[0] == 153 && p[1] == 153 && p[2] == 153);
+            }
+        return grey;
+    }
+};
+
+TEST_F(GravityCaption, TheNewLevelsNameKeepsThePixelsOfItsGlyphs) {
+    SETGRAVITY = 8;
+    for (int frame = 0; frame < 3; ++frame) OPENGL_DRAW();
+    const std::vector<bool> terra = namePixels();
+    // Each arrow steps the level during the fourth frame it is held.
+    ASSERT_EQ(holdArrow(18, 4).back(), 9);
+    const std::vector<bool> nettunoFromGlyphs = namePixels();
+    EXPECT_NE(nettunoFromGlyphs, terra);
+    OPENGL_DRAW();
+    EXPECT_EQ(namePixels(), nettunoFromGlyphs);
+    ASSERT_EQ(holdArrow(6, 4).back(), 8);
+    EXPECT_EQ(namePixels(), terra);
+    OPENGL_DRAW();
+    EXPECT_EQ(namePixels(), terra);
 }
 
 TEST(SelectGravity, WholeLevelsOnlyAndTheLevelNames) {
