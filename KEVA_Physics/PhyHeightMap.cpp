@@ -4,6 +4,7 @@
 #include "KEVA_Physics/PhyBodySetup.h"
 #include "KEVA_Physics/PhyFaceQuadMesh.h"
 #include "KEVA_Physics/TerrainFile.h"
+#include "KEVA_3DS/ViewVolume.h"
 #include "kestrova/Texture.h"
 
 #include <GL/gl.h>
@@ -62,9 +63,14 @@ std::vector<TGLVector> collisionQuads(const GridPlacement& at) {
     return vert;
 }
 
-// The land as quads counter-clockwise seen from above, so that culling back
-// faces hides only its underside.
-void drawQuads(const GridPlacement& at) {
+// Grid cells a block of the drawn land has along each side: small enough that
+// the blocks out of view, most of a wide land, are left out, large enough that
+// the blocks in view cost few calls.
+constexpr std::int32_t BLOCK_CELLS = 11;
+
+// The cells [x0, x1) x [y0, y1) of the land as quads counter-clockwise seen
+// from above, so that culling back faces hides only their underside.
+void drawQuads(const GridPlacement& at, std::int32_t x0, std::int32_t x1, std::int32_t y0, std::int32_t y1) {
     const TerrainGrid& g = at.grid;
     const auto corner = [&](std::int32_t x, std::int32_t y) {
         const TGLVector n = at.normal(x, y);
@@ -75,8 +81,8 @@ void drawQuads(const GridPlacement& at) {
         glVertex3f(p.X, p.Y, p.Z);
     };
     glBegin(GL_QUADS);
-    for (std::int32_t y = 0; y + 1 < g.nY; ++y)
-        for (std::int32_t x = 0; x + 1 < g.nX; ++x) {
+    for (std::int32_t y = y0; y < y1; ++y)
+        for (std::int32_t x = x0; x < x1; ++x) {
             corner(x, y);
             corner(x, y + 1);
             corner(x + 1, y + 1);
@@ -85,29 +91,37 @@ void drawQuads(const GridPlacement& at) {
     glEnd();
 }
 
-// The land's list; a texture of name 0 leaves texturing as it was.
-std::uint32_t compileLand(const GridPlacement& at, const TGLVector& pos, std::uint32_t texture) {
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
-    if (texture != 0) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture);
-    }
-    glPushMatrix();
-    glTranslatef(pos.X, pos.Y, pos.Z);
-    glCullFace(GL_BACK);
-    glMatrixMode(GL_TEXTURE);
-    glPushMatrix();
-    glRotatef(-180, 1, 0, 0);
-    glScalef(TEXTURE_REPEATS, TEXTURE_REPEATS, 1);
-    drawQuads(at);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopAttrib();
-    glEndList();
-    return list;
+// The box round the drawn corners of the cells [x0, x1) x [y0, y1).
+LandBlock blockBox(const GridPlacement& at, std::int32_t x0, std::int32_t x1, std::int32_t y0, std::int32_t y1) {
+    LandBlock block;
+    const TGLVector first = at.drawn(x0, y0);
+    block.minimum = block.maximum = {first.X, first.Y, first.Z};
+    for (std::int32_t y = y0; y <= y1; ++y)
+        for (std::int32_t x = x0; x <= x1; ++x) {
+            const TGLVector p = at.drawn(x, y);
+            block.minimum = {std::min(block.minimum.X, p.X), std::min(block.minimum.Y, p.Y),
+                             std::min(block.minimum.Z, p.Z)};
+            block.maximum = {std::max(block.maximum.X, p.X), std::max(block.maximum.Y, p.Y),
+                             std::max(block.maximum.Z, p.Z)};
+        }
+    return block;
+}
+
+// The land's blocks, row by row, each compiled into a list of its own.
+std::vector<LandBlock> compileBlocks(const GridPlacement& at) {
+    std::vector<LandBlock> blocks;
+    const std::int32_t cellsX = at.grid.nX - 1, cellsY = at.grid.nY - 1;
+    for (std::int32_t y0 = 0; y0 < cellsY; y0 += BLOCK_CELLS)
+        for (std::int32_t x0 = 0; x0 < cellsX; x0 += BLOCK_CELLS) {
+            const std::int32_t x1 = std::min(x0 + BLOCK_CELLS, cellsX), y1 = std::min(y0 + BLOCK_CELLS, cellsY);
+            LandBlock block = blockBox(at, x0, x1, y0, y1);
+            block.list = glGenLists(1);
+            glNewList(block.list, GL_COMPILE);
+            drawQuads(at, x0, x1, y0, y1);
+            glEndList();
+            blocks.push_back(block);
+        }
+    return blocks;
 }
 
 }  // namespace
@@ -115,7 +129,7 @@ std::uint32_t compileLand(const GridPlacement& at, const TGLVector& pos, std::ui
 void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float scale, const std::string& terFile) {
     DELLIST = true;
     IMAGEFILE = terFile;
-    if (NEWTERRAIN != 0) glDeleteLists(NEWTERRAIN, 1);
+    for (const LandBlock& block : BLOCKS) glDeleteLists(block.list, 1);
     if (TEXID != 0) glDeleteTextures(1, &TEXID);
     TEXID = TEXIMAGE.empty() ? 0 : LOADTEXTUREFILE(TEXIMAGE);
     if (TEXID != 0) {
@@ -133,10 +147,33 @@ void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float
         NEWBODY = phy::bodyFromShape(world, PHY_CREATEFACEQUAD(world, VERT, 0));
         PHY_SETBODYPOSITION(NEWBODY, pos);
     }
-    NEWTERRAIN = compileLand(placement, pos, TEXID);
+    POSITION = pos;
+    BLOCKS = compileBlocks(placement);
 }
 
+// A texture of name 0 leaves texturing as it was.
 void PHY_HeightMap::DRAW() const {
     std::error_code error;
-    if (DELLIST && std::filesystem::exists(IMAGEFILE, error)) glCallList(NEWTERRAIN);
+    if (!DELLIST || !std::filesystem::exists(IMAGEFILE, error)) return;
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    if (TEXID != 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, TEXID);
+    }
+    glPushMatrix();
+    glTranslatef(POSITION.X, POSITION.Y, POSITION.Z);
+    glCullFace(GL_BACK);
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glRotatef(-180, 1, 0, 0);
+    glScalef(TEXTURE_REPEATS, TEXTURE_REPEATS, 1);
+    glMatrixMode(GL_MODELVIEW);
+    const ViewVolume view = ViewVolume::current();
+    for (const LandBlock& block : BLOCKS)
+        if (view.mayShow(block.minimum, block.maximum)) glCallList(block.list);
+    glMatrixMode(GL_TEXTURE);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
 }

@@ -27,8 +27,10 @@ void VIEWPLAYER3() {
     if (SETGLKEY('R')) INITPLAYER3();
     STARTPLAYERFRAME(PLAYERPLY3, 10);
     GROUNDMATERIAL();
-    NEWBOXPLY3[0].DRAW();
+    // The castle's own ground covers most of the floor in view: drawn first,
+    // it leaves the depth test to spare shading the floor beneath it.
     SCENEPLY3.PUTMODEL3DS();
+    NEWBOXPLY3[0].DRAW();
     ENDPLAYERFRAME(NEWWORLDPLY3, BULLETPLY3, 2, 6);
 }
 

@@ -6,6 +6,7 @@
 #include "KEVA_Physics/TerrainFile.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
@@ -102,6 +103,28 @@ TEST_F(LandScene, ShowsEvenlyLitFromAboveAndNothingFromBelow) {
     glRotatef(-90, 1, 0, 0);  // looking up
     land.DRAW();
     EXPECT_EQ(pixelAt(400, 300)[0], 0);
+}
+
+TEST_F(LandScene, SeenFromWithinShowsNoHoleInAnyDirection) {
+    // A wide flat land, of which a view from its middle takes in only a part:
+    // whatever of it lies in view is drawn, whichever way the eye turns.
+    PHY_HeightMap land;
+    land.LOADFROMFILE(world, GLVECTOR(40, -10, -30), 2, write("wide.ter", terText(100, 100, [](int, int) { return 0.0f; })));
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(45, 800.0 / 600.0, 0.1, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glColor3f(1, 1, 1);
+    for (int heading = 0; heading < 360; heading += 30) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        glLoadIdentity();
+        glRotatef(20, 1, 0, 0);  // looking down a little
+        glRotatef(static_cast<float>(heading), 0, 1, 0);
+        glTranslatef(-40, 0, 30);  // 10 above the land's middle
+        land.DRAW();
+        for (int y = 300; y < 600; y += 50)
+            for (int x = 0; x < 800; x += 40)
+                EXPECT_EQ(pixelAt(x, y)[0], 255) << "heading " << heading << ", pixel " << x << ", " << y;
+    }
 }
 
 TEST_F(LandScene, VanishesWhileItsFileIsGoneAndLoadingAgainReplacesItsList) {
