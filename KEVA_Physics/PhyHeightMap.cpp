@@ -107,21 +107,24 @@ LandBlock blockBox(const GridPlacement& at, std::int32_t x0, std::int32_t x1, st
     return block;
 }
 
-// The land's blocks, row by row, each compiled into a list of its own.
-std::vector<LandBlock> compileBlocks(const GridPlacement& at) {
-    std::vector<LandBlock> blocks;
+// The land's blocks, row by row, each compiled into a list of its own; the
+// lists follow one another from the first, which is returned.
+std::uint32_t compileBlocks(const GridPlacement& at, std::vector<LandBlock>& blocks) {
+    blocks.clear();
     const std::int32_t cellsX = at.grid.nX - 1, cellsY = at.grid.nY - 1;
+    if (cellsX <= 0 || cellsY <= 0) return 0;
+    const std::int32_t count = ((cellsX + BLOCK_CELLS - 1) / BLOCK_CELLS) * ((cellsY + BLOCK_CELLS - 1) / BLOCK_CELLS);
+    const GLuint first = glGenLists(count);
+    if (first == 0) return 0;
     for (std::int32_t y0 = 0; y0 < cellsY; y0 += BLOCK_CELLS)
         for (std::int32_t x0 = 0; x0 < cellsX; x0 += BLOCK_CELLS) {
             const std::int32_t x1 = std::min(x0 + BLOCK_CELLS, cellsX), y1 = std::min(y0 + BLOCK_CELLS, cellsY);
-            LandBlock block = blockBox(at, x0, x1, y0, y1);
-            block.list = glGenLists(1);
-            glNewList(block.list, GL_COMPILE);
+            glNewList(first + static_cast<GLuint>(blocks.size()), GL_COMPILE);
             drawQuads(at, x0, x1, y0, y1);
             glEndList();
-            blocks.push_back(block);
+            blocks.push_back(blockBox(at, x0, x1, y0, y1));
         }
-    return blocks;
+    return first;
 }
 
 }  // namespace
@@ -129,7 +132,7 @@ std::vector<LandBlock> compileBlocks(const GridPlacement& at) {
 void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float scale, const std::string& terFile) {
     DELLIST = true;
     IMAGEFILE = terFile;
-    for (const LandBlock& block : BLOCKS) glDeleteLists(block.list, 1);
+    if (NEWTERRAIN != 0) glDeleteLists(NEWTERRAIN, static_cast<GLsizei>(BLOCKS.size()));
     if (TEXID != 0) glDeleteTextures(1, &TEXID);
     TEXID = TEXIMAGE.empty() ? 0 : LOADTEXTUREFILE(TEXIMAGE);
     if (TEXID != 0) {
@@ -148,7 +151,7 @@ void PHY_HeightMap::LOADFROMFILE(NewtonWorld* world, const TGLVector& pos, float
         PHY_SETBODYPOSITION(NEWBODY, pos);
     }
     POSITION = pos;
-    BLOCKS = compileBlocks(placement);
+    NEWTERRAIN = compileBlocks(placement, BLOCKS);
 }
 
 // A texture of name 0 leaves texturing as it was.
@@ -169,8 +172,8 @@ void PHY_HeightMap::DRAW() const {
     glScalef(TEXTURE_REPEATS, TEXTURE_REPEATS, 1);
     glMatrixMode(GL_MODELVIEW);
     const ViewVolume view = ViewVolume::current();
-    for (const LandBlock& block : BLOCKS)
-        if (view.mayShow(block.minimum, block.maximum)) glCallList(block.list);
+    for (std::size_t k = 0; k < BLOCKS.size(); ++k)
+        if (view.mayShow(BLOCKS[k].minimum, BLOCKS[k].maximum)) glCallList(NEWTERRAIN + static_cast<GLuint>(k));
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

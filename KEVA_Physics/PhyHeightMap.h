@@ -10,17 +10,16 @@
 #include <string>
 #include <vector>
 
-// A square block of the drawn land: its display list and the box round it,
-// relative to the land's position.
+// The box round a square block of the drawn land, relative to the land's position.
 struct LandBlock {
-    std::uint32_t list = 0;
     T3dpoint minimum, maximum;
 };
 
 struct PHY_HeightMap {
     std::vector<TGLVector> VERT;  // the collision quads, four corners each
     NewtonBody* NEWBODY = nullptr;
-    std::vector<LandBlock> BLOCKS;  // the drawn land, row by row
+    std::uint32_t NEWTERRAIN = 0;   // the first display list of the drawn land's blocks
+    std::vector<LandBlock> BLOCKS;  // the blocks, row by row: block k is drawn by list NEWTERRAIN + k
     TGLVector POSITION{};           // where the land's centre stands
     std::string IMAGEFILE;          // the .ter file
     std::string TEXIMAGE;           // the TGA that covers the land, set before loading
