@@ -9,13 +9,18 @@
 #include <algorithm>
 #include <vector>
 
-TextImage::Place TextImage::placeOf(float x, float y, float size, std::string_view text) {
-    return Place{x, y, size, std::string(text), WIDTH, HEIGHT, TEXTLISTCHANGES};
+// Asked twice a frame: compares without copying the text.
+bool TextImage::keeps(float x, float y, float size, std::string_view text) const {
+    return kept_ && place_.x == x && place_.y == y && place_.size == size && place_.text == text &&
+           place_.width == WIDTH && place_.height == HEIGHT && place_.glyphs == TEXTLISTCHANGES;
 }
 
 void TextImage::keep(float x, float y, float size, std::string_view text) {
-    Place place = placeOf(x, y, size, text);
-    if ((kept_ && place == place_) || WIDTH <= 0 || HEIGHT <= 0) return;
+    if (keeps(x, y, size, text) || WIDTH <= 0 || HEIGHT <= 0) return;
+    place_ = Place{x, y, size, std::string(text), WIDTH, HEIGHT, TEXTLISTCHANGES};
+    kept_ = true;
+    columns_ = rows_ = 0;
+    if (text.empty()) return;  // nothing to draw, nor to read back
 
     // The glyphs alone, white on black, with the view and the switches they are put with.
     // The current colour is put back by hand: Mesa's glPopAttrib leaves the one set here.
@@ -77,12 +82,10 @@ void TextImage::keep(float x, float y, float size, std::string_view text) {
     glPopClientAttrib();
     glPopAttrib();
     glColor4fv(colour);
-    place_ = std::move(place);
-    kept_ = true;
 }
 
 void TextImage::put(float x, float y, float size, std::string_view text) const {
-    if (!kept_ || !(placeOf(x, y, size, text) == place_)) {
+    if (!keeps(x, y, size, text)) {
         PUTGLTEXT(x, y, size, text);
         return;
     }

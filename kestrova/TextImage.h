@@ -28,9 +28,8 @@ private:
         std::string text;
         std::int32_t width = 0, height = 0;  // of the window
         std::uint32_t glyphs = 0;            // TEXTLISTCHANGES when kept
-        bool operator==(const Place&) const = default;
     };
-    static Place placeOf(float x, float y, float size, std::string_view text);
+    bool keeps(float x, float y, float size, std::string_view text) const;
 
     bool kept_ = false;
     Place place_;
