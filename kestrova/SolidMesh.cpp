@@ -154,17 +154,40 @@ void sendPlacedPoints(const std::vector<SolidMesh::Vertex>& points, const float*
     glEnd();
 }
 
-// Sends the triangles as one indexed array inside the body's matrix.
+// Appends the triangles' indices to `indices`, renumbered from `next` on in
+// the order their vertices are first used, and calls use(k) once for each
+// mesh vertex k they use, in that order.
+template <typename Use>
+void renumberUsed(std::size_t vertexCount, const std::vector<GLuint>& triangles, GLuint next,
+                  std::vector<GLuint>& indices, Use&& use) {
+    constexpr GLuint NOT_USED = ~0u;
+    static std::vector<GLuint> usedAt;  // each mesh vertex's new index
+    usedAt.assign(vertexCount, NOT_USED);
+    for (GLuint k : triangles) {
+        if (usedAt[k] == NOT_USED) {
+            usedAt[k] = next++;
+            use(k);
+        }
+        indices.push_back(usedAt[k]);
+    }
+}
+
+// Sends the triangles as one indexed array inside the body's matrix, with only
+// the vertices they use: the renderer lights every vertex of the range it is
+// given, and the triangles facing the eye use about half of a round solid's.
 void sendInBody(const std::vector<SolidMesh::Vertex>& vertices, const std::vector<GLuint>& triangles,
                 const TGLBaseMatrix& place) {
+    static std::vector<SolidMesh::Vertex> used;
+    static std::vector<GLuint> renumbered;
+    used.clear();
+    renumbered.clear();
+    renumberUsed(vertices.size(), triangles, 0, renumbered, [&](GLuint k) { used.push_back(vertices[k]); });
     glPushMatrix();
     glMultMatrixf(place.data());
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glInterleavedArrays(GL_T2F_N3F_V3F, 0, vertices.data());
-    // Only the vertices in the range are copied and lit.
-    const auto [lowest, highest] = std::minmax_element(triangles.begin(), triangles.end());
-    glDrawRangeElements(GL_TRIANGLES, *lowest, *highest, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT,
-                        triangles.data());
+    glInterleavedArrays(GL_T2F_N3F_V3F, 0, used.data());
+    glDrawRangeElements(GL_TRIANGLES, 0, static_cast<GLuint>(used.size() - 1), static_cast<GLsizei>(renumbered.size()),
+                        GL_UNSIGNED_INT, renumbered.data());
     glPopClientAttrib();
     glPopMatrix();
 }
@@ -194,19 +217,13 @@ void SolidMesh::addTo(PlacedSolids& batch, const TGLBaseMatrix& place) const {
     const std::vector<GLuint>& triangles = facing(eye);
     const float linear[9] = {place[0], place[1], place[2], place[4], place[5], place[6], place[8], place[9], place[10]};
     const std::size_t first = batch.triangles.size();
-    constexpr GLuint NOT_PLACED = ~0u;
-    static std::vector<GLuint> placedAt;  // each mesh vertex's index in the batch
-    placedAt.assign(vertices_.size(), NOT_PLACED);
-    for (GLuint k : triangles) {
-        if (placedAt[k] == NOT_PLACED) {
-            placedAt[k] = static_cast<GLuint>(batch.vertices.size());
-            const Vertex& v = vertices_[k];
-            const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
-            batch.vertices.push_back({v.tex, turn(linear, v.normal[0], v.normal[1], v.normal[2]),
-                                      {p[0] + place[12], p[1] + place[13], p[2] + place[14]}});
-        }
-        batch.triangles.push_back(placedAt[k]);
-    }
+    renumberUsed(vertices_.size(), triangles, static_cast<GLuint>(batch.vertices.size()), batch.triangles,
+                 [&](GLuint k) {
+                     const Vertex& v = vertices_[k];
+                     const std::array<float, 3> p = turn(linear, v.pos[0], v.pos[1], v.pos[2]);
+                     batch.vertices.push_back({v.tex, turn(linear, v.normal[0], v.normal[1], v.normal[2]),
+                                               {p[0] + place[12], p[1] + place[13], p[2] + place[14]}});
+                 });
     batch.endBody(first, {place[12], place[13], place[14]});
 }
 

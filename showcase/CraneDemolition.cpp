@@ -107,8 +107,6 @@ void INITCRANE2() {
 void VIEWCRANE2() {
     if (SETGLKEY('R')) INITCRANE2();
     STEPSCENE(NEWWORLDCR2, 0.012f);
-    SCENEMATERIAL(192, 192, 192);
-    if (!NEWBOXCR2.empty()) NEWBOXCR2[0].DRAW();
     SCENEMATERIAL(150, 150, 150);
     for (std::size_t i = 1; i < 3 && i < NEWBOXCR2.size(); ++i) NEWBOXCR2[i].DRAW();
     DRAWALL(CUSTOMBOXCR2);
@@ -121,6 +119,7 @@ void VIEWCRANE2() {
     DRAWALL(NEWSPHERECR2);
     SCENEMATERIAL(70, 70, 70);
     DRAWALL(NEWROPE2);
+    if (!NEWBOXCR2.empty()) DRAWFLOOR(NEWBOXCR2[0]);
     SCENEMATERIAL(255, 255, 255);
     if (!CUSTOMBOXCR2.empty()) {
         holdTrolleyOnArm();

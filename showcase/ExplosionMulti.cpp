@@ -64,10 +64,9 @@ void VIEWMULTIEXPLOSION() {
     if (SETGLKEY('1') && SCENEADVANCES()) blowAll();
     for (int k = 0; k < 3; ++k)
         if (SETGLKEY('2' + k)) blowOne(kPyramidX[k]);
-    SCENEMATERIAL(192, 192, 192);
-    if (!NEWBOX9.empty()) NEWBOX9[0].DRAW();
     SCENEMATERIAL(238, 210, 215);
     DRAWALL(NEWBOX9, 1);
+    if (!NEWBOX9.empty()) DRAWFLOOR(NEWBOX9[0]);
     BULLET9[0].CREATEBULLET(NEWWORLD9, 15, 4.5f, 2, 1.5f, 100, SETGLKEY('A'));
     DEBUGSCENE(NEWWORLD9);
 }

@@ -52,10 +52,9 @@ void INITFLUID() {
 void VIEWFLUID() {
     if (SETGLKEY('R')) INITFLUID();
     STEPSCENE(NEWWORLDFLU1, 0.012f);
-    SCENEMATERIAL(192, 192, 192);
-    if (!NEWBOXFLU1.empty()) NEWBOXFLU1[0].DRAW();
     SCENEMATERIAL(238, 210, 215);
     DRAWALL(NEWBOXFLU1, 1);
+    if (!NEWBOXFLU1.empty()) DRAWFLOOR(NEWBOXFLU1[0]);
     for (const PHY_Fluid& fluid : FLUID1) fluid.DRAW();
     BULLETFLU1[0].CREATEBULLET(NEWWORLDFLU1, 15, 4.5f, 2, 1.5f, 0.5f, SETGLKEY('A'));
     // After the launcher has hidden the spheres of worlds a rebuild destroyed:

@@ -118,8 +118,6 @@ void INITCRANE() {
 void VIEWCRANE() {
     if (SETGLKEY('R')) INITCRANE();
     STEPSCENE(NEWWORLDCR1, 0.012f);
-    SCENEMATERIAL(192, 192, 192);
-    NEWBOXCR1[0].DRAW();
     // Feet, corner blocks, bridge and hook darker; legs, end beams, rails,
     // wheels and trolley lighter.
     SCENEMATERIAL(150, 150, 150);
@@ -129,6 +127,7 @@ void VIEWCRANE() {
     DRAWALL(NEWCYLINDERCR1);
     SCENEMATERIAL(70, 70, 70);
     DRAWALL(NEWROPE);
+    DRAWFLOOR(NEWBOXCR1[0]);
     SCENEMATERIAL(255, 255, 255);
 
     holdTrolleyUnlessDriven();

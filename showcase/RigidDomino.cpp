@@ -6,8 +6,6 @@
 #include "showcase/SceneFramework.h"
 #include "showcase/SceneRegistry.h"
 
-#include <GL/gl.h>
-
 NewtonWorld* NEWWORLD5 = nullptr;
 std::vector<PHY_Box> NEWBOX5;
 std::vector<PHY_Box> NEWBOX5A;
@@ -46,14 +44,7 @@ void VIEWDOMINO() {
     DRAWALL(NEWBOX5, 1);
     SCENEMATERIAL(210, 244, 206);
     DRAWALL(NEWBOX5A);
-    // The floor after the tiles, so that the renderer skips shading it where
-    // they hide it. Where a tile's foot meets the floor at the same depth the
-    // tile must still show, as it did over a floor drawn first: there the
-    // floor's depth test is strict.
-    SCENEMATERIAL(192, 192, 192);
-    glDepthFunc(GL_LESS);
-    if (!NEWBOX5.empty()) NEWBOX5[0].DRAW();
-    glDepthFunc(GL_LEQUAL);
+    if (!NEWBOX5.empty()) DRAWFLOOR(NEWBOX5[0]);
     SHOOTSIZEDSPHERES(NEWWORLD5, BULLET5);
     DEBUGSCENE(NEWWORLD5);
 }

@@ -2,6 +2,7 @@
 
 #include "KEVA_Physics/PhyDebug.h"
 #include "KEVA_Physics/PhyPick.h"
+#include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "KEVA_Physics/PhyRandom.h"
 #include "kestrova/Lights.h"
@@ -10,6 +11,8 @@
 #include "showcase/GravityLevels.h"
 #include "showcase/ScenePause.h"
 #include "showcase/Shell.h"
+
+#include <GL/gl.h>
 
 #include <cmath>
 
@@ -80,4 +83,12 @@ void STEPSCENE(NewtonWorld* world, float timestep) {
 
 void DEBUGSCENE(NewtonWorld* world) {
     if (ENABLEDEBUG) PHY_DEBUGCOLLISION(world);
+}
+
+void DRAWFLOOR(const PHY_Box& floor) {
+    SCENEMATERIAL(192, 192, 192);
+    glDepthFunc(GL_LESS);
+    floor.DRAW();
+    sendSolidBatch();  // under the strict test, should a batch be open
+    glDepthFunc(GL_LEQUAL);
 }

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <iterator>
 
+struct PHY_Box;
+
 // Tick counts (ms) shared by the scenes whose step follows the frame time:
 // SETFREQ is stored by their initialisers, SETSTART at the start and SETEND at
 // the end of their viewers.
@@ -50,6 +52,12 @@ void SCENEMATERIALMATT(int r, int g, int b);
 void STEPSCENE(NewtonWorld* world, float timestep);
 // Collision outlines when debug drawing is on.
 void DEBUGSCENE(NewtonWorld* world);
+
+// Draws a scene's floor in the floors' grey after the opaque bodies that stand
+// on it, so that the renderer skips shading the floor where they hide it.
+// Where a body meets the floor at the same depth the body still shows, as it
+// did over a floor drawn first: the floor's depth test is strict.
+void DRAWFLOOR(const PHY_Box& floor);
 
 // Draws the records of an array of bodies from `first` on (hidden ones draw
 // nothing) in one batch (SolidBatch.h): their solids reach OpenGL as one draw

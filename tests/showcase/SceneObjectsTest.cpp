@@ -6,8 +6,10 @@
 #include "KEVA_Physics/PhyPrimitiveBodies.h"
 #include "KEVA_Physics/PhyWorld.h"
 #include "kestrova/Input.h"
+#include "kestrova/Lights.h"
 #include "kestrova/OGLWindow.h"
 #include "kestrova/Projection.h"
+#include "kestrova/RenderState.h"
 #include "showcase/PickExplosion.h"
 #include "showcase/SceneFramework.h"
 #include "showcase/SphereLauncher.h"
@@ -15,6 +17,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -86,6 +89,42 @@ TEST_F(SceneObjects, SpheresOfAnAbandonedWorldAreHidden) {
     launcher.CREATEBULLET(rebuilt, 15, 4.5f, 0.6f, 1.5f, 25, false);
     EXPECT_FALSE(launcher.SPHERE[0].DELLIST);
     NewtonDestroy(rebuilt);
+}
+
+// The scenes draw their floor after the bodies standing on it. A tile sunk
+// into the floor with its top level with the floor's top meets it at the same
+// depth: it must show as it did over a floor drawn first.
+TEST_F(SceneObjects, FloorDrawnLastLeavesTheBodiesOnItAsAFloorDrawnFirst) {
+    PHY_Box floor, tile;
+    floor.SETBOX(world, GLVECTOR(0, -0.5f, 0), GLVECTOR(0, 0, 0), GLVECTOR(10, 0.5f, 10), 0);
+    tile.SETBOX(world, GLVECTOR(1, -0.25f, 0), GLVECTOR(0, 0, 0), GLVECTOR(3, 0.25f, 2), 0);
+    SETGLREFRACTIVE();  // back faces culled, as the program starts
+    glRotatef(40, 1, 0, 0);
+    glRotatef(30, 0, 1, 0);
+    SETGLLIGHT(GL_LIGHT0, 0, 10, 5, 1);
+    const auto picture = [] {
+        std::vector<std::uint8_t> rgba(800 * 600 * 4);
+        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return rgba;
+    };
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SCENEMATERIAL(192, 192, 192);
+    floor.DRAW();
+    SCENEMATERIAL(250, 60, 60);
+    tile.DRAW();
+    const std::vector<std::uint8_t> floorFirst = picture();
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SCENEMATERIAL(250, 60, 60);
+    tile.DRAW();
+    DRAWFLOOR(floor);
+    const std::vector<std::uint8_t> floorLast = picture();
+
+    int red = 0;
+    for (std::size_t p = 0; p < floorLast.size(); p += 4) red += floorLast[p] > floorLast[p + 1] + 30;
+    EXPECT_GT(red, 2000) << "the tile shows";
+    EXPECT_TRUE(floorLast == floorFirst);
 }
 
 class PickExplosion : public SceneObjects {
