@@ -264,8 +264,7 @@ void ShuffledSolver::addContactRows(btPersistentManifold& manifold, const btCont
     const int idB = getOrInitSolverBody(*objectB, info.m_timeStep);
     btSolverBody& bodyA = m_tmpSolverBodyPool[idA];
     btSolverBody& bodyB = m_tmpSolverBodyPool[idB];
-    // Half the pairs of a pile are boxes that come near without touching.
-    if (manifold.getNumContacts() == 0 || (bodyA.m_invMass.fuzzyZero() && bodyB.m_invMass.fuzzyZero())) return;
+    if (bodyA.m_invMass.fuzzyZero() && bodyB.m_invMass.fuzzyZero()) return;
 
     const ContactSettings settings(info);
     ContactSide a(bodyA);
