@@ -25,7 +25,6 @@ public:
     void setLargeIslandPasses(int passes) { largeIslandPasses_ = passes; }
 
 protected:
-    void convertContacts(btPersistentManifold** manifolds, int numManifolds, const btContactSolverInfo& info) override;
     btScalar solveGroupCacheFriendlyIterations(btCollisionObject** bodies, int numBodies,
                                                btPersistentManifold** manifolds, int numManifolds,
                                                btTypedConstraint** constraints, int numConstraints,
@@ -40,7 +39,6 @@ protected:
                                   int numConstraints, const btContactSolverInfo& info, btIDebugDraw* debugDrawer) override;
 
 private:
-    void addContactRows(btPersistentManifold& manifold, const btContactSolverInfo& info);
     void shuffle(btAlignedObjectArray<int>& order);
     void gatherContactsInVisitingOrder(int frictionRows);
     rows::MovingBody& moving(int solverBody) { return moving_[static_cast<std::size_t>(solverBody)]; }
