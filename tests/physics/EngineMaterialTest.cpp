@@ -1,6 +1,8 @@
 // Elasticity and friction kept per pair of material groups act on the contacts.
 #include <algorithm>
+#include <cmath>
 
+#include "KEVA_Physics/PhyWorld.h"
 #include "PhysicsTestSupport.h"
 
 namespace {
@@ -73,6 +75,36 @@ TEST_F(EngineMaterial, FrictionDependsOnEachBodysOwnWeight) {
     const float stop = 4 * 4 / (2 * 0.5f * 9.81f);  // v²/(2µg) with the default friction
     EXPECT_NEAR(positionOf(heavy).x, stop, 0.15f);
     EXPECT_NEAR(positionOf(light).x, stop, 0.15f);
+}
+
+// The exact world, as the friction scene has it, on a slope along none of the
+// floor's axes (gravity tilted 30 degrees towards a diagonal): a block rougher
+// than the slope stays put, a smoother one slides straight down it at the pace
+// its friction leaves.
+TEST_F(EngineMaterial, OnASlopeTheExactWorldHoldsARoughBlockAndSlidesASmoothOne) {
+    NewtonDestroy(world);
+    world = PHY_INITWORLDHIGHPRECISION(60);
+    const float g = 9.81f;
+    const float tilt = kPi / 6;
+    const Vec downhill = Vec{1, 0, 1} * (1 / std::sqrt(2.0f));
+    const Vec gravity = downhill * (g * std::sin(tilt)) + Vec{0, -g * std::cos(tilt), 0};
+    PHY_SETGRAVITYFORCE(gravity.x, gravity.y, gravity.z);
+    const int rough = NewtonMaterialCreateGroupID(world);
+    const int smooth = NewtonMaterialCreateGroupID(world);
+    NewtonMaterialSetDefaultFriction(world, 0, rough, 0.8f, 0.7f);  // above tan 30° = 0.58
+    NewtonMaterialSetDefaultFriction(world, 0, smooth, 0.3f, 0.3f);
+    addBox(world, {0, -0.5f, 0}, {100, 1, 100}, 0);
+    NewtonBody* holding = addBox(world, {-5, 0.25f, 5}, {2, 0.5f, 2}, 2);
+    NewtonBody* sliding = addBox(world, {5, 0.25f, -5}, {2, 0.5f, 2}, 2);
+    NewtonBodySetMaterialGroupID(holding, rough);
+    NewtonBodySetMaterialGroupID(sliding, smooth);
+    simulate(world, 1.0f);
+    const Vec held = positionOf(holding) - Vec{-5, 0.25f, 5};
+    EXPECT_LT(length(Vec{held.x, 0, held.z}), 0.01f);
+    const Vec velocity = velocityOf(sliding);
+    const float pace = g * (std::sin(tilt) - 0.3f * std::cos(tilt));  // m/s², along the slope
+    EXPECT_NEAR(dot(velocity, downhill), pace * 1.0f, 0.15f);
+    EXPECT_LT(std::fabs(dot(velocity, cross(downhill, Vec{0, 1, 0}))), 0.1f);  // straight down
 }
 
 TEST_F(EngineMaterial, ARolledBallComesToRest) {
